@@ -1,0 +1,7 @@
+# Warnings as errors for the project's own targets (not for GoogleTest).
+function(notch_warnings target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Werror
+    -Wshadow -Wnon-virtual-dtor -Wcast-align -Woverloaded-virtual
+    -Wimplicit-fallthrough)
+endfunction()

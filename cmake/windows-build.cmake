@@ -1,0 +1,38 @@
+# The Windows build: TemboNotch.exe and notch_win_tests.exe, cross-compiled.
+enable_language(RC)
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                        _WIN32_WINNT=0x0A00 WINVER=0x0A00 NTDDI_VERSION=0x0A000000)
+
+target_link_libraries(notch_platform PUBLIC
+  ole32 oleaut32 uuid shell32 shlwapi user32 gdi32 comctl32 wtsapi32 advapi32)
+
+# Static C and C++ run-times and winpthread: the exe needs no DLL of ours.
+set(NOTCH_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+add_executable(TemboNotch WIN32 src/host/main_win.cpp res/TemboNotch.rc)
+target_link_libraries(TemboNotch PRIVATE notch_platform notch_core)
+target_link_options(TemboNotch PRIVATE -municode ${NOTCH_STATIC_LINK})
+notch_warnings(TemboNotch)
+
+# GoogleTest from Debian's sources, built with the cross compiler.
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# The Windows tests also run the whole portable suite, so that 16-bit
+# wchar_t and the Windows C run-time are exercised.
+add_executable(notch_win_tests ${NOTCH_PORTABLE_TESTS} ${NOTCH_WIN_TESTS})
+target_include_directories(notch_win_tests PRIVATE tests)
+target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core gmock_main)
+target_link_options(notch_win_tests PRIVATE ${NOTCH_STATIC_LINK})
+notch_warnings(notch_win_tests)
+
+# Wine maps the Linux root to drive Z:.
+string(REPLACE "/" "\\\\" _data_dir "Z:${CMAKE_SOURCE_DIR}/tests/data")
+target_compile_definitions(notch_win_tests PRIVATE NOTCH_TEST_DATA_DIR=L"${_data_dir}")
+add_dependencies(notch_win_tests TemboNotch)
+
+add_test(NAME notch_win_tests COMMAND notch_win_tests --gtest_brief=1)
+set_tests_properties(notch_win_tests PROPERTIES TIMEOUT 600)

@@ -1,0 +1,37 @@
+// Host links whose subsystems have not landed yet. Each subsystem removes its
+// entries from here when it defines them itself.
+#include "host/host_links_win.h"
+
+namespace notch::links {
+
+bool InitFonts() { return true; }
+
+bool CreateIsland(HINSTANCE) { return true; }
+HWND IslandWindow() { return nullptr; }
+bool IslandEnabled() { return false; }
+void ToggleIsland() {}
+void OpenQuickSearch() {}
+void ApplyIslandSettings() {}
+void CheckFullScreen(bool) {}
+void ShowNotification(const NotificationBlock&) {}
+
+void RegisterHotKeys(HWND) {}
+
+void StartQuickSearch() {}
+
+void AddTrayIcon(HWND) {}
+void DeleteTrayIcon(HWND) {}
+void OnTrayIconMessage(HWND, LPARAM) {}
+
+void StartAudio(HWND) {}
+void RebindAudio() {}
+void ReadVolume() {}
+void OnHostTimerAudio() {}
+void StopAudio() {}
+
+void StartNotificationListener(HWND) {}
+
+bool PanelPreFilter(MSG&) { return false; }
+void ClosePanel() {}
+
+}  // namespace notch::links

@@ -1,0 +1,10 @@
+#include "host/host_state.h"
+
+namespace notch {
+
+HostState& Host() {
+  static HostState state;
+  return state;
+}
+
+}  // namespace notch

@@ -1,0 +1,14 @@
+#pragma once
+// The user's accent colour, chosen by Portuguese name in the `destaque`
+// setting.
+#include <string_view>
+
+#include "render/colour.h"
+
+namespace notch {
+
+// The name as the accent table reads it: a known name, or "azul".
+std::wstring_view EffectiveAccentName(std::wstring_view name);
+Colour AccentColourForName(std::wstring_view name);
+
+}  // namespace notch

@@ -1,0 +1,50 @@
+#include "common/text.h"
+
+#include <gtest/gtest.h>
+
+namespace notch {
+namespace {
+
+TEST(TextTest, RoundTripsEveryPlane) {
+  const std::string utf8 = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80z";  // a é € 😀 z
+  const std::wstring wide = Utf8ToWide(utf8);
+  // One unit per character, except 😀, which is a surrogate pair in UTF-16.
+  EXPECT_EQ(wide.size(), sizeof(wchar_t) == 2 ? 6u : 5u);
+  EXPECT_EQ(WideToUtf8(wide), utf8);
+
+  std::size_t index = 0;
+  std::vector<char32_t> code_points;
+  while (index < wide.size()) code_points.push_back(NextCodePoint(wide, index));
+  EXPECT_EQ(code_points, (std::vector<char32_t>{U'a', U'é', U'€', U'\U0001F600', U'z'}));
+}
+
+TEST(TextTest, MalformedUtf8BecomesReplacementCharacters) {
+  // Overlong slash, a lone continuation byte, a truncated sequence, an
+  // encoded surrogate and a value above U+10FFFF.
+  EXPECT_EQ(Utf8ToWide("\xC0\xAF"), L"\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToWide("x\x80y"), L"x\uFFFDy");
+  EXPECT_EQ(Utf8ToWide("\xE2\x82"), L"\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToWide("\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToWide("\xF4\x90\x80\x80"), L"\uFFFD\uFFFD\uFFFD\uFFFD");
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));
+  EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBD ok"));  // a genuine U+FFFD
+}
+
+TEST(TextTest, LoneSurrogatesAreReplacedOnTheWayOut) {
+  std::wstring wide = L"a";
+  wide.push_back(static_cast<wchar_t>(0xD800));
+  wide += L"b";
+  EXPECT_EQ(WideToUtf8(wide), "a\xEF\xBF\xBD" "b");
+  std::wstring appended;
+  AppendCodePoint(appended, 0xDC00);
+  EXPECT_EQ(appended, L"\uFFFD");
+}
+
+TEST(TextTest, AsciiCaseFoldingOnly) {
+  EXPECT_TRUE(EqualsIgnoringAsciiCase(L"Notch", L"nOTCH"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase(L"Notch", L"Notc"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase(L"\u00C9", L"\u00E9"));
+}
+
+}  // namespace
+}  // namespace notch

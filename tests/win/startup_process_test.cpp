@@ -1,0 +1,60 @@
+// TemboNotch.exe as a whole: single instance, the settings folder, the host
+// window and the way out.
+#include <windows.h>
+
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "win_test_support.h"
+#include "tembo_notch_process.h"
+
+namespace notch {
+namespace {
+
+std::wstring RoamingSettingsFolder() {
+  PWSTR roaming = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming))) folder = roaming;
+  CoTaskMemFree(roaming);
+  return folder + L"\\StandaloneTemboNotch";
+}
+
+TEST(StartupProcessTest, OneInstanceWithAHiddenHostWindowThatClosesCleanly) {
+  const std::wstring settings_folder = RoamingSettingsFolder();
+  RemoveDirectoryW(settings_folder.c_str());  // only succeeds while it holds nothing
+
+  testing::TemboNotchProcess first;
+  ASSERT_TRUE(first.started());
+  ASSERT_TRUE(first.WaitUntilIdle());
+
+  const DWORD attributes = GetFileAttributesW(settings_folder.c_str());
+  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+
+  const HWND host = testing::FindProcessWindow(L"StandaloneTemboNotchHost", first.id());
+  ASSERT_NE(host, nullptr);
+  wchar_t title[64] = {};
+  GetWindowTextW(host, title, 64);
+  EXPECT_STREQ(title, L"Tembo Notch");
+  EXPECT_FALSE(IsWindowVisible(host));
+  EXPECT_TRUE(GetWindowLongPtrW(host, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(GetWindowLongPtrW(host, GWL_STYLE) & WS_POPUP);
+
+  {
+    testing::TemboNotchProcess second;
+    ASSERT_TRUE(second.started());
+    EXPECT_EQ(second.WaitForExit(), 0u);
+  }
+  EXPECT_TRUE(first.Running());
+  EXPECT_EQ(testing::FindProcessWindow(L"StandaloneTemboNotchHost", first.id()), host);
+
+  ASSERT_TRUE(PostMessageW(host, WM_CLOSE, 0, 0));
+  EXPECT_EQ(first.WaitForExit(), 0u);
+}
+
+}  // namespace
+}  // namespace notch

@@ -1,0 +1,19 @@
+#pragma once
+// Helpers shared by the Windows tests.
+#include <windows.h>
+
+#include <string>
+
+namespace notch::testing {
+
+// The folder holding notch_win_tests.exe (and TemboNotch.exe beside it).
+inline std::wstring TestExecutableFolder() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);
+  return folder.substr(0, folder.rfind(L'\\'));
+}
+
+inline std::wstring TestDataPath(const std::wstring& relative) { return std::wstring(NOTCH_TEST_DATA_DIR) + L"\\" + relative; }
+
+}  // namespace notch::testing

@@ -1,0 +1,20 @@
+#include <array>
+#include <ostream>
+
+#include "command.h"
+
+namespace notch::inspect {
+
+extern const Command kSettingsCommand;
+
+std::span<const Command> Commands() {
+  static const std::array commands = {kSettingsCommand};
+  return commands;
+}
+
+int UsageError(const Command& command, std::ostream& err, const std::string& problem) {
+  err << "notch-inspect " << command.name << ": " << problem << "\n\n" << command.help;
+  return 2;
+}
+
+}  // namespace notch::inspect
