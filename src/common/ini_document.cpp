@@ -20,9 +20,7 @@ std::wstring_view WithoutQuotes(std::wstring_view value) {
   return value;
 }
 
-std::wstring CutToBuffer(std::wstring_view value) {
-  return std::wstring(value.substr(0, kProfileValueChars - 1));
-}
+std::wstring CutToBuffer(std::wstring_view value) { return std::wstring(value.substr(0, kProfileValueChars - 1)); }
 
 }  // namespace
 

@@ -1,8 +1,8 @@
 #include "common/ini_file_store.h"
 
-#include "common/file_io.h"
-
 #include <system_error>
+
+#include "common/file_io.h"
 
 namespace notch {
 

@@ -6,8 +6,7 @@ namespace notch {
 namespace {
 
 void CreateUnicodeFileIfMissing(const std::wstring& path) {
-  const HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;  // it exists already, or the write below reports the failure
   const unsigned char mark[] = {0xFF, 0xFE};
   DWORD written = 0;

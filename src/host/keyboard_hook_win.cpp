@@ -25,7 +25,9 @@ LRESULT CALLBACK CapsLockHookProc(int code, WPARAM wparam, LPARAM lparam) {
 
 }  // namespace
 
-HHOOK InstallCapsLockHook() { return SetWindowsHookExW(WH_KEYBOARD_LL, CapsLockHookProc, GetModuleHandleW(nullptr), 0); }
+HHOOK InstallCapsLockHook() {
+  return SetWindowsHookExW(WH_KEYBOARD_LL, CapsLockHookProc, GetModuleHandleW(nullptr), 0);
+}
 
 void RemoveCapsLockHook(HHOOK hook) {
   if (hook != nullptr) UnhookWindowsHookEx(hook);

@@ -6,7 +6,10 @@ namespace notch {
 namespace {
 
 TEST(TextFileTest, RecognisesByteOrderMarks) {
-  const auto utf16 = DecodeTextFile(std::string("\xFF\xFE" "a\0\xE9\0=\0", 8));
+  const auto utf16 =
+      DecodeTextFile(std::string("\xFF\xFE"
+                                 "a\0\xE9\0=\0",
+                                 8));
   EXPECT_EQ(utf16.encoding, TextEncoding::Utf16LeWithMark);
   EXPECT_EQ(utf16.text, L"a\u00E9=");
 

@@ -34,7 +34,9 @@ TEST(TextTest, LoneSurrogatesAreReplacedOnTheWayOut) {
   std::wstring wide = L"a";
   wide.push_back(static_cast<wchar_t>(0xD800));
   wide += L"b";
-  EXPECT_EQ(WideToUtf8(wide), "a\xEF\xBF\xBD" "b");
+  EXPECT_EQ(WideToUtf8(wide),
+            "a\xEF\xBF\xBD"
+            "b");
   std::wstring appended;
   AppendCodePoint(appended, 0xDC00);
   EXPECT_EQ(appended, L"\uFFFD");

@@ -50,9 +50,9 @@ TEST_F(SettingsTest, OnOffKeysFollowTheirExactValueRules) {
 }
 
 TEST_F(SettingsTest, StyleTexts) {
-  for (const auto& [text, style] : {std::pair{L"ilha", IslandStyle::Pill},
-                                    std::pair{L"notificacao", IslandStyle::ActivityOnly},
-                                    std::pair{L"notch", IslandStyle::Notch}, std::pair{L"Ilha", IslandStyle::Notch}}) {
+  for (const auto& [text, style] :
+       {std::pair{L"ilha", IslandStyle::Pill}, std::pair{L"notificacao", IslandStyle::ActivityOnly},
+        std::pair{L"notch", IslandStyle::Notch}, std::pair{L"Ilha", IslandStyle::Notch}}) {
     EXPECT_EQ(IslandStyleFromText(text), style) << text;
   }
   settings_.WriteStyle(IslandStyle::ActivityOnly);

@@ -2,15 +2,14 @@
 // window and the way out.
 #include <windows.h>
 
+#include <gtest/gtest.h>
 #include <knownfolders.h>
 #include <shlobj.h>
 
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "win_test_support.h"
 #include "tembo_notch_process.h"
+#include "win_test_support.h"
 
 namespace notch {
 namespace {

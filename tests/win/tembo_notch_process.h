@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "win_test_support.h"
+
 namespace notch::testing {
 
 inline constexpr DWORD kProcessWaitMs = 30000;
@@ -14,8 +16,8 @@ class TemboNotchProcess {
     std::wstring command = L"\"" + TestExecutableFolder() + L"\\TemboNotch.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &info_) != 0;
+    started_ =
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_) != 0;
   }
   ~TemboNotchProcess() {
     if (!started_) return;

@@ -14,6 +14,8 @@ inline std::wstring TestExecutableFolder() {
   return folder.substr(0, folder.rfind(L'\\'));
 }
 
-inline std::wstring TestDataPath(const std::wstring& relative) { return std::wstring(NOTCH_TEST_DATA_DIR) + L"\\" + relative; }
+inline std::wstring TestDataPath(const std::wstring& relative) {
+  return std::wstring(NOTCH_TEST_DATA_DIR) + L"\\" + relative;
+}
 
 }  // namespace notch::testing
