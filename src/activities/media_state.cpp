@@ -1,0 +1,10 @@
+#include "activities/media_state.h"
+
+namespace notch {
+
+MediaState& SharedMediaState() {
+  static MediaState state;
+  return state;
+}
+
+}  // namespace notch

@@ -1,0 +1,30 @@
+#pragma once
+// A device-independent description of a closed outline: the canvas turns it
+// into its own geometry object once and draws that as long as it is kept.
+#include <vector>
+
+#include "render/geometry.h"
+
+namespace notch {
+
+struct PathSegment {
+  enum class Kind { Line, Quadratic, Arc };
+  Kind kind = Kind::Line;
+  PointF control;       // quadratic segments
+  float radius = 0.0f;  // arcs: a clockwise circular arc of less than 180 degrees
+  PointF end;
+  friend bool operator==(const PathSegment&, const PathSegment&) = default;
+};
+
+struct PathData {
+  PointF start;
+  std::vector<PathSegment> segments;
+  bool closed = true;
+
+  void LineTo(PointF end) { segments.push_back({PathSegment::Kind::Line, {}, 0.0f, end}); }
+  void QuadTo(PointF control, PointF end) { segments.push_back({PathSegment::Kind::Quadratic, control, 0.0f, end}); }
+  void ArcTo(float radius, PointF end) { segments.push_back({PathSegment::Kind::Arc, {}, radius, end}); }
+  friend bool operator==(const PathData&, const PathData&) = default;
+};
+
+}  // namespace notch

@@ -1,0 +1,213 @@
+#pragma once
+// The island: one record of flags that event sources set, UpdateState that
+// derives the visible state from them, the operations other parts call, the
+// handlers of the island window's messages and timers, and the spring
+// animation, region and auto-hide that follow the state.
+//
+// Everything here runs on the window thread and reaches the system only
+// through the ports, so the whole island runs against a virtual platform.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "activities/countdown.h"
+#include "activities/media_snapshot.h"
+#include "activities/media_state.h"
+#include "activities/notice_card.h"
+#include "host/host_state.h"
+#include "host/settings.h"
+#include "shell/ilha/island_geometry.h"
+#include "shell/ilha/island_ports.h"
+#include "shell/ilha/island_types.h"
+#include "shell/ilha/spring.h"
+
+namespace notch {
+
+struct IslandRecord {
+  bool enabled = false;
+  bool notifications_enabled = true;
+  bool volume_hud_enabled = true;
+  bool hover_open = false;
+  bool full_screen_hidden = false;
+  bool shown = false;
+  bool auto_hidden = false;
+  bool shown_on_demand = false;  // revealed by the user; shows Idle in the Activity only style
+  int auto_hide_seconds = 0;
+  bool user_hidden = false;
+  bool animating = false;
+  bool expanded = false;
+  bool pointer_inside = false;
+  bool pause_grace = false;
+  double last_state_change_ms = 0.0;
+  AnimationKind animation_kind = AnimationKind::Other;
+  bool notification_pending = false;
+  bool hud_pending = false;
+  bool drag_over = false;
+  HudKind hud_kind = HudKind::Volume;
+  float hud_volume_level = 0.0f;
+  bool hud_muted = false;
+  bool caps_lock_on = false;
+  bool on_ac_power = true;
+  bool battery_present = false;
+  int battery_percent = 0;
+  std::uint32_t privacy_bits = 0;
+  IslandState state = IslandState::Hidden;
+  IslandState previous_state = IslandState::Hidden;
+  IslandStyle style = IslandStyle::Notch;
+  int page = page::kMedia;
+  int page_direction = 1;
+  double page_switch_time_ms = 0.0;
+  Theme theme = Theme::Sequoia;
+  IslandState pressed_state = IslandState::Hidden;  // Hidden: no press inside the shape
+  HitItem hovered_item;
+  HitItem pressed_item;
+  ScreenPoint press_point;  // client pixels
+  NoticeCard card;
+  int lyrics_scroll_offset = 0;
+  float lyric_width = 0.0f;
+  // Periodic timers that are running.
+  bool media_view_timer = false;
+  bool countdown_refresh_timer = false;
+  bool statistics_timer = false;
+  bool reveal_timer = false;
+  // Auto-hide.
+  std::uint64_t auto_hide_deadline = 0;  // tick count; 0: none
+  bool auto_hide_deferred = false;
+  bool pointer_was_outside = false;
+  float reveal_width = 96.0f;
+};
+
+// The five animated values of the shape.
+struct IslandSprings {
+  Spring width, height, upper_radius, lower_radius, opacity;
+};
+
+class Island {
+ public:
+  Island(IslandPlatform& platform, IslandPanel& panel, IslandActivities& activities, Settings& settings,
+         const HostState& host, MediaState& media);
+  Island(const Island&) = delete;
+  Island& operator=(const Island&) = delete;
+
+  // Creation after the window exists: theme, battery snapshot, layout and
+  // the first apply of the settings.
+  void Start();
+
+  // Operations.
+  void UpdateState();
+  void Toggle();
+  void OpenQuickControls();
+  void OpenQuickSearch();
+  void SetPage(int page);
+  void Collapse();
+  void ShowHud(HudKind kind, unsigned duration_ms);
+  void ShowVolumeHud(float level, bool muted);
+  void ShowCard(NoticeCard card, unsigned duration_ms);
+  void ShowNotification(const std::wstring& app_name, const std::wstring& title, const std::wstring& body,
+                        std::function<void()> click_action);
+  void ApplySettings();
+  void OnPanelSizeChanged();
+  void OnPanelLostFocus();
+  void OnPanelActivity() { ResetAutoHide(); }
+  void CheckFullScreen(bool forced_hidden);
+  bool FullScreenTest() const;
+
+  // The countdown of the timer page.
+  void StartCountdown(double minutes);
+  void ToggleCountdownPause();
+  void StopCountdown();
+  void AddCountdownMinute();
+  const Countdown& countdown() const { return countdown_; }
+
+  // Window messages.
+  void OnPaint();
+  void OnCancelMode() { record_.pressed_state = IslandState::Hidden; }
+  void OnDisplayChange();
+  void OnTimer(unsigned id);
+  void OnMouseMove(ScreenPoint client_px, bool left_button_down);
+  void OnLeftButtonDown(ScreenPoint client_px);
+  void OnLeftButtonUp(ScreenPoint client_px);
+  void OnRightButtonUp(ScreenPoint client_px);
+  bool OnMouseWheel(ScreenPoint screen_px, int wheel_delta);  // false: not handled
+  void OnPowerStatusChange();
+  void OnMouseLeave();
+  void OnClipboardUpdate();
+  void OnFrame();
+  void OnMediaUpdate(bool forced);
+  void OnCapsLockPressed();
+  void OnPrivacyChange(std::uint32_t bits);
+  void OnDownloadFinished(const std::wstring& path);
+
+  // Drawing.
+  void DrawFrame();
+  void Redraw();  // a frame now, unless the animation draws one anyway
+
+  const IslandRecord& record() const { return record_; }
+  const IslandSprings& springs() const { return springs_; }
+  const MediaSnapshot& media() const { return media_; }
+  const PixelRect& region() const { return region_; }
+  float notch_height() const { return notch_height_; }
+  float scale() const;
+  RectF CurrentShapeRect() const;
+
+ private:
+  GeometryInputs Inputs() const;
+  bool SetTargets(const ShapeGeometry& geometry, float opacity);
+  void PlaceSprings(const ShapeGeometry& geometry, float opacity, bool with_targets);
+  void Layout();
+  void StartAnimation();
+  void StopAnimation();
+  void AnimationStep();
+  void EvaluatePeriodicTimers();
+  void ArmCountdownTimer();
+  PointF ToDips(ScreenPoint client_px) const;
+  void RefreshLyricWidth();
+
+  // Auto-hide.
+  void EvaluateAutoHide();
+  void ResetAutoHide();
+  void CancelAutoHideTimer();
+  void OnAutoHideTimer();
+  void OnRevealTimer();
+
+  // Timer expiries.
+  void OnHoverOpenTimer();
+  void OnCollapseTimer();
+  void OnCardTimer();
+  void OnCountdownEnd();
+
+  IslandPlatform& platform_;
+  IslandPanel& panel_;
+  IslandActivities& activities_;
+  Settings& settings_;
+  const HostState& host_;
+  MediaState& media_state_;
+
+  IslandRecord record_;
+  IslandSprings springs_;
+  MediaSnapshot media_;
+  Countdown countdown_;
+  bool watchers_started_ = false;
+  double last_tick_ms_ = 0.0;
+  float notch_height_ = 24.0f;
+  PixelRect monitor_;
+  PixelRect reveal_strip_;
+  PixelRect region_;
+  bool region_valid_ = false;
+  bool surface_tall_ = false;
+
+  // The outline is rebuilt only when the shape changes.
+  struct OutlineKey {
+    RectF rect;
+    float upper = 0.0f, lower = 0.0f;
+    IslandStyle style = IslandStyle::Notch;
+    bool leopard = false;
+    friend bool operator==(const OutlineKey&, const OutlineKey&) = default;
+  };
+  OutlineKey outline_key_;
+  std::unique_ptr<CanvasPath> outline_;
+  Canvas* outline_canvas_ = nullptr;
+};
+
+}  // namespace notch

@@ -1,0 +1,146 @@
+#pragma once
+// What the island's core asks of the world around it: the window system
+// (IslandPlatform), the hosted Quick Controls panel (IslandPanel) and the
+// activities that fill the shape (IslandActivities). The Windows shell
+// implements them; tests and notch-inspect use the virtual platform.
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "activities/notice_card.h"
+#include "common/clock.h"
+#include "render/canvas.h"
+#include "render/geometry.h"
+#include "shell/ilha/full_screen_test.h"
+#include "shell/ilha/island_types.h"
+
+namespace notch {
+
+struct MonitorInfo {
+  PixelRect rect;
+  unsigned dpi = 96;  // effective DPI of the monitor
+};
+
+// The raw answer of the system power status query.
+struct PowerReading {
+  unsigned ac_line_status = 255;   // 0 offline, 1 online, 255 unknown
+  unsigned battery_flag = 128;     // bit 7: no system battery
+  unsigned battery_percent = 255;  // 0..100, 255 unknown
+};
+
+struct ScreenPoint {
+  int x = 0, y = 0;
+};
+
+class IslandPlatform {
+ public:
+  virtual ~IslandPlatform() = default;
+
+  virtual const Clock& clock() const = 0;
+
+  // Island window timers repeat every `ms` until killed; setting a running
+  // timer again restarts its period.
+  virtual void SetTimer(unsigned id, unsigned ms) = 0;
+  virtual void KillTimer(unsigned id) = 0;
+
+  // The window.
+  virtual void ShowWindow() = 0;  // without activating it
+  virtual void HideWindow() = 0;
+  virtual void AssertTopmost() = 0;
+  virtual void PlaceWindow(const PixelRect& rect, bool shown) = 0;
+  virtual void SetRegion(const PixelRect& rect) = 0;  // an empty rect hides everything
+  virtual MonitorInfo PrimaryMonitor() const = 0;
+  virtual unsigned WindowDpi() const = 0;  // 0 when unknown
+
+  // Pointer and keyboard.
+  virtual void CaptureMouse() = 0;
+  virtual void ReleaseMouse() = 0;
+  virtual bool HasMouseCapture() const = 0;
+  virtual void TrackMouseLeave() = 0;
+  virtual ScreenPoint CursorPosition() const = 0;
+  virtual bool CursorOverIsland() const = 0;
+  virtual ScreenPoint WindowOrigin() const = 0;  // screen position of the client area
+  virtual bool CapsLockOn() const = 0;
+
+  // System.
+  virtual std::optional<PowerReading> ReadPowerStatus() const = 0;
+  virtual void PlayTimerDoneSound() = 0;
+  virtual void PostMediaRecheck() = 0;  // a forced media update message to the island
+  // Windows-level full-screen answers: a running Direct3D full-screen
+  // application or presentation mode ...
+  virtual bool SystemReportsFullScreen() const = 0;
+  // ... and the top-level windows from the top of the Z order, until
+  // `visit` returns false.
+  virtual void WalkTopLevelWindows(const std::function<bool(const TopLevelWindowFacts&)>& visit) const = 0;
+
+  // Frames.
+  virtual void SetFrameClock(bool on) = 0;
+  // A canvas for one frame of the given pixel size, or null to skip it.
+  virtual Canvas* BeginFrame(int width_px, int height_px, float scale) = 0;
+  virtual void EndFrame() = 0;
+  virtual void ReleaseSurface() = 0;
+  virtual void TrimGraphicsMemory() = 0;
+};
+
+// Where the Quick Controls panel sits inside the expanded island on page 5.
+struct PanelPlacement {
+  bool visible = false;
+  float left = 0.0f, top = 0.0f, width = 0.0f, height = 0.0f;  // window DIPs
+  Colour background;
+  unsigned theme = 0;
+  float opacity = 1.0f;
+};
+
+class IslandPanel {
+ public:
+  virtual ~IslandPanel() = default;
+  virtual bool Busy() const = 0;
+  virtual bool Foreground() const = 0;
+  virtual void Close() = 0;
+  virtual void Place(const PanelPlacement& placement) = 0;
+  virtual void StartSearch() = 0;
+  virtual void OpenButtonLayout() = 0;
+  virtual SizeF ContentSize() const = 0;
+};
+
+// What the island needs from the activities that draw inside it.
+class IslandActivities {
+ public:
+  virtual ~IslandActivities() = default;
+  // The expanded card's interactive element at a point (DIPs), or kind 0.
+  virtual HitItem HitTest(PointF point) = 0;
+  virtual void Activate(HitItem item) = 0;
+  // Content of one state, drawn inside the shape with `opacity`.
+  virtual void DrawContent(Canvas& canvas, IslandState state, const RectF& shape, float opacity) = 0;
+
+  // The media view's level bars animate on their own timer.
+  virtual bool MediaViewAnimating() const = 0;
+  virtual void MediaViewTick() = 0;
+  virtual void AdvanceLevelAnimation() = 0;
+  virtual int UntimedLyricLines() const = 0;
+
+  // Side effects of applying settings.
+  virtual void SetLyricsEnabled(bool on) = 0;
+  virtual void StartMediaThread() = 0;  // starts only once
+  virtual void StartWatchers() = 0;     // privacy, downloads and clipboard; called once
+  virtual void ApplyThemeColours(unsigned theme) = 0;
+  virtual float MeasureLyricWidth() = 0;  // widest lyric line (DIPs, at most 400)
+
+  // Events the activities handle.
+  virtual bool CaptureClipboard() = 0;  // returns whether the history changed
+  virtual bool OwnClipboardCopy() = 0;  // consumes the flag set by the island's own copy
+  virtual void EndCopyFeedback() = 0;
+  virtual void StartShelfDrag(int index) = 0;
+  virtual void RemoveShelfItem(int index) = 0;
+  virtual void DecorateDownloadCard(NoticeCard& card, const std::wstring& path) = 0;
+  virtual void SampleStatistics() = 0;
+  virtual void CloseLyricsPanel() = 0;
+  virtual bool LyricsPanelOpen() const = 0;
+  // After a media update: new lyrics reset the whole view, a jump in the
+  // position only the lyric timing.
+  virtual void ResetLyricsView(bool new_lyrics) = 0;
+  virtual bool LyricsHaveTimedLines() const = 0;
+  virtual bool TrackExists() const = 0;
+};
+
+}  // namespace notch
