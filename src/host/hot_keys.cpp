@@ -90,8 +90,7 @@ void RegisterHotKeysAtStartup(HotKeyState& state, const Settings& settings, HotK
     state.search_modifiers = saved->modifiers;
     state.search_key = saved->key;
   }
-  state.search_registered =
-      RegisterSearch(registrar, state.search_id, {state.search_modifiers, state.search_key});
+  state.search_registered = RegisterSearch(registrar, state.search_id, {state.search_modifiers, state.search_key});
 
   const bool never_saved =
       settings.Read(setting::kSearchHotKeyModifiers).empty() && settings.Read(setting::kSearchHotKeyKey).empty();
@@ -108,8 +107,7 @@ SearchHotKeyResult SetSearchHotKey(HotKeyState& state, Settings& settings, HotKe
                                    int key) {
   if (!registrar.HasWindow() || modifiers == 0 || key == 0) return {false, kPressAModifier};
   const std::wstring name = HotKeyDisplayName(modifiers, key, registrar);
-  const bool unchanged =
-      state.search_registered && modifiers == state.search_modifiers && key == state.search_key;
+  const bool unchanged = state.search_registered && modifiers == state.search_modifiers && key == state.search_key;
   if (!unchanged) {
     const int id = state.search_id == kSearchHotKeyId ? kSearchHotKeyOtherId : kSearchHotKeyId;
     if (!RegisterSearch(registrar, id, {modifiers, key})) {

@@ -54,8 +54,7 @@ struct TrayMenuState {
   std::optional<std::wstring> search_hot_key_name;  // while it is registered
 };
 
-std::vector<TrayMenuEntry> BuildTrayMenu(TrayMenuVariant variant, const Settings& settings,
-                                         const TrayMenuState& state);
+std::vector<TrayMenuEntry> BuildTrayMenu(TrayMenuVariant variant, const Settings& settings, const TrayMenuState& state);
 
 // The effects of a chosen item beyond the settings file.
 class TrayActions {

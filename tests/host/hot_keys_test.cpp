@@ -207,7 +207,8 @@ TEST_F(HotKeysTest, ShutdownGivesUpWhatIsHeld) {
 
 TEST(HotKeyDisplayNameTest, ModifiersInFixedOrderThenTheKey) {
   const FakeRegistrar names;
-  EXPECT_EQ(HotKeyDisplayName(kModWin | kModShift | kModAlt | kModControl, kVkSpace, names), L"Ctrl+Alt+Shift+Win+Space");
+  EXPECT_EQ(HotKeyDisplayName(kModWin | kModShift | kModAlt | kModControl, kVkSpace, names),
+            L"Ctrl+Alt+Shift+Win+Space");
   EXPECT_EQ(HotKeyDisplayName(kModAlt, kVkReturn, names), L"Alt+Enter");
   EXPECT_EQ(HotKeyDisplayName(kModShift, kVkTab, names), L"Shift+Tab");
   EXPECT_EQ(HotKeyDisplayName(kModControl, '7', names), L"Ctrl+7");

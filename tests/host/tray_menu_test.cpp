@@ -125,8 +125,9 @@ TEST_F(TrayMenuTest, ItemsWithoutTheirHotKeyHaveNoShortcutText) {
 }
 
 TEST_F(TrayMenuTest, ChecksFollowTheExactValues) {
-  Load(L"[Notch]\nilha_estilo=Ilha\nilha_volume=yes\nilha_notificacoes=0\nlyrics=2\nilha_passar=1\n"
-       L"liquid_glass=1\ngolden_gate=1\n");
+  Load(
+      L"[Notch]\nilha_estilo=Ilha\nilha_volume=yes\nilha_notificacoes=0\nlyrics=2\nilha_passar=1\n"
+      L"liquid_glass=1\ngolden_gate=1\n");
   state_.start_with_windows = true;
   const auto menu = Menu();
   EXPECT_EQ(menu[0], L"1 Notch");  // an unknown style reads as Notch, but no item claims it
@@ -144,8 +145,8 @@ TEST_F(TrayMenuTest, CustomDelayShowsItsNumberAndPresetsCheckThemselves) {
   EXPECT_EQ(AutoHideItems(), (std::vector<std::wstring>{L"13 &Off", L"14 &10 seconds", L"15 &20 seconds",
                                                         L"16 &Custom (15 seconds)... *"}));
   state_.auto_hide_seconds = 10;
-  EXPECT_EQ(AutoHideItems(), (std::vector<std::wstring>{L"13 &Off", L"14 &10 seconds *", L"15 &20 seconds",
-                                                        L"16 &Custom..."}));
+  EXPECT_EQ(AutoHideItems(),
+            (std::vector<std::wstring>{L"13 &Off", L"14 &10 seconds *", L"15 &20 seconds", L"16 &Custom..."}));
   state_.auto_hide_seconds = 20;
   EXPECT_EQ(AutoHideItems()[2], L"15 &20 seconds *");
 }
@@ -155,9 +156,9 @@ TEST_F(TrayMenuTest, PanelVariantsHoldOnlyTheirItems) {
   state_.auto_hide_seconds = 3600;
   EXPECT_EQ(Menu(TrayMenuVariant::Theme),
             (std::vector<std::wstring>{L"4 Sequoia", L"5 Tahoe", L"6 Golden Gate", L"7 Leopard *"}));
-  EXPECT_EQ(Menu(TrayMenuVariant::AutoHide), (std::vector<std::wstring>{L"13 &Off", L"14 &10 seconds",
-                                                                        L"15 &20 seconds",
-                                                                        L"16 &Custom (3600 seconds)... *"}));
+  EXPECT_EQ(
+      Menu(TrayMenuVariant::AutoHide),
+      (std::vector<std::wstring>{L"13 &Off", L"14 &10 seconds", L"15 &20 seconds", L"16 &Custom (3600 seconds)... *"}));
 }
 
 struct SettingsItemCase {
@@ -190,7 +191,8 @@ TEST_F(TrayMenuTest, SettingsItemsWriteTheirKeysAndApply) {
     Load(std::wstring(L"[Notch]\n") + item.before + L"\n");
     actions_.calls.clear();
     Choose(item.id);
-    for (const auto& [key, value] : item.after) EXPECT_EQ(Value(key), value) << "item " << item.id << " " << item.before;
+    for (const auto& [key, value] : item.after)
+      EXPECT_EQ(Value(key), value) << "item " << item.id << " " << item.before;
     EXPECT_EQ(actions_.calls, std::vector<std::string>{"apply"}) << "item " << item.id;
   }
 }
@@ -222,9 +224,9 @@ TEST_F(TrayMenuTest, StartWithWindowsSwitchesFromWhatTheMenuShowed) {
 }
 
 TEST_F(TrayMenuTest, CommandsLeaveTheSettingsAlone) {
-  for (const auto& [id, call] : {std::pair{tray_item::kQuickSearch, "quick search"},
-                                 std::pair{tray_item::kQuickControls, "quick controls"},
-                                 std::pair{tray_item::kToggleIsland, "toggle"}, std::pair{tray_item::kExit, "exit"}}) {
+  for (const auto& [id, call] :
+       {std::pair{tray_item::kQuickSearch, "quick search"}, std::pair{tray_item::kQuickControls, "quick controls"},
+        std::pair{tray_item::kToggleIsland, "toggle"}, std::pair{tray_item::kExit, "exit"}}) {
     actions_.calls.clear();
     Choose(id);
     EXPECT_EQ(actions_.calls, std::vector<std::string>{call});
