@@ -14,21 +14,23 @@ namespace {
 
 constexpr UINT kTrayIconId = 1;
 
-bool TrayIconExists(HWND owner) {
+NOTIFYICONDATAW IconOf(HWND owner) {
   NOTIFYICONDATAW data{};
   data.cbSize = sizeof data;
   data.hWnd = owner;
   data.uID = kTrayIconId;
+  return data;
+}
+
+bool TrayIconExists(HWND owner) {
+  NOTIFYICONDATAW data = IconOf(owner);
   data.uFlags = NIF_TIP;
   wcscpy_s(data.szTip, L"Tembo Notch");
   return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 void DeleteIcon(HWND owner) {
-  NOTIFYICONDATAW data{};
-  data.cbSize = sizeof data;
-  data.hWnd = owner;
-  data.uID = kTrayIconId;
+  NOTIFYICONDATAW data = IconOf(owner);
   Shell_NotifyIconW(NIM_DELETE, &data);
 }
 

@@ -1,4 +1,5 @@
 #include <array>
+#include <filesystem>
 #include <ostream>
 
 #include "command.h"
@@ -16,6 +17,14 @@ std::span<const Command> Commands() {
 int UsageError(const Command& command, std::ostream& err, const std::string& problem) {
   err << "notch-inspect " << command.name << ": " << problem << "\n\n" << command.help;
   return 2;
+}
+
+bool SettingsFileUsable(const Command& command, const std::string& path, std::ostream& err) {
+  std::error_code error;
+  const std::filesystem::path file(path);
+  if (!std::filesystem::exists(file, error) || std::filesystem::is_regular_file(file, error)) return true;
+  err << "notch-inspect " << command.name << ": " << path << " is not a file\n";
+  return false;
 }
 
 }  // namespace notch::inspect

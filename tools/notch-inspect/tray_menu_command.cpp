@@ -141,13 +141,8 @@ int Run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
       return UsageError(kTrayMenuCommand, err, "unexpected argument '" + option + "'");
     }
   }
-  const std::filesystem::path path(arguments[0]);
-  std::error_code error;
-  if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
-    err << "notch-inspect tray-menu: " << arguments[0] << " is not a file\n";
-    return 1;
-  }
-  IniFileStore store(path);
+  if (!SettingsFileUsable(kTrayMenuCommand, arguments[0], err)) return 1;
+  IniFileStore store{std::filesystem::path(arguments[0])};
   const Settings settings(store);
 
   std::vector<std::wstring> log;
