@@ -2,7 +2,7 @@
 
 #include <array>
 #include <climits>
-#include <cstdio>
+#include <cwchar>
 
 #include "common/debug_log.h"
 
@@ -42,7 +42,7 @@ std::wstring KeyDisplayName(int key, const HotKeyRegistrar& registrar) {
   if (!name.empty()) return name;
   // A key the layout cannot name still needs a visible name in the messages.
   wchar_t code[16] = {};
-  std::swprintf(code, 16, L"Key 0x%02X", static_cast<unsigned>(key) & 0xFFFFu);
+  std::swprintf(code, 16, L"Key 0x%02X", static_cast<unsigned>(key));
   return code;
 }
 

@@ -93,8 +93,9 @@ std::wstring WithShortcut(std::wstring text, const std::optional<std::wstring>& 
 std::vector<TrayMenuEntry> FullMenu(const Settings& settings, const TrayMenuState& state) {
   std::vector<TrayMenuEntry> menu;
   const std::wstring style = settings.Read(setting::kIslandStyle);
-  for (const StyleItem& item : kStyleItems)
+  for (const StyleItem& item : kStyleItems) {
     menu.push_back(Item(item.id, item.text, style == IslandStyleText(item.style)));
+  }
   menu.push_back(Separator());
   AppendThemeEntries(menu, settings);
   menu.push_back(Separator());

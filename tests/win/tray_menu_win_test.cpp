@@ -17,11 +17,11 @@
 namespace notch {
 namespace {
 
-// One line per menu item, read back through the menu API: "id text", "*" for
-// a check, "-" for a separator, "> text" and indented items for a submenu.
-void Read(HMENU menu, const std::wstring& indent, std::vector<std::wstring>& out) {
-  const int count = GetMenuItemCount(menu);
-  for (int position = 0; position < count; ++position) {
+// The popup holds exactly the model's entries, in order, submenus included.
+void ExpectMirrors(HMENU menu, const std::vector<TrayMenuEntry>& entries) {
+  ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(entries.size()));
+  for (std::size_t position = 0; position < entries.size(); ++position) {
+    const TrayMenuEntry& entry = entries[position];
     wchar_t text[128] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
@@ -29,66 +29,40 @@ void Read(HMENU menu, const std::wstring& indent, std::vector<std::wstring>& out
     info.dwTypeData = text;
     info.cch = 128;
     ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info));
-    if (info.fType & MFT_SEPARATOR) {
-      out.push_back(indent + L"-");
-    } else if (info.hSubMenu != nullptr) {
-      out.push_back(indent + L"> " + text);
-      Read(info.hSubMenu, indent + L"  ", out);
-    } else {
-      out.push_back(indent + std::to_wstring(info.wID) + L" " + text + ((info.fState & MFS_CHECKED) ? L" *" : L""));
+    switch (entry.kind) {
+      case TrayMenuEntry::Kind::Separator:
+        EXPECT_TRUE(info.fType & MFT_SEPARATOR) << position;
+        break;
+      case TrayMenuEntry::Kind::Submenu:
+        EXPECT_EQ(text, entry.text);
+        ASSERT_NE(info.hSubMenu, nullptr) << position;
+        ExpectMirrors(info.hSubMenu, entry.items);
+        break;
+      case TrayMenuEntry::Kind::Item:
+        EXPECT_EQ(static_cast<int>(info.wID), entry.id);
+        EXPECT_EQ(text, entry.text);
+        EXPECT_EQ((info.fState & MFS_CHECKED) != 0, entry.checked) << entry.id;
+        EXPECT_EQ(info.hSubMenu, nullptr) << entry.id;
+        break;
     }
   }
 }
 
-std::vector<std::wstring> Realise(TrayMenuVariant variant, std::wstring_view settings_text, TrayMenuState state) {
-  IniDocument file = IniDocument::Parse(settings_text);
+TEST(TrayMenuWinTest, PopupMirrorsTheModelInEveryVariant) {
+  IniDocument file = IniDocument::Parse(L"[Notch]\nilha_estilo=ilha\nliquid_glass=1\nlyrics=0\n");
   const Settings settings(file);
-  const HMENU menu = CreateTrayPopupMenu(BuildTrayMenu(variant, settings, state));
-  std::vector<std::wstring> lines;
-  if (menu == nullptr) return lines;
-  Read(menu, L"", lines);
-  DestroyMenu(menu);
-  return lines;
-}
-
-TEST(TrayMenuWinTest, FullMenuBecomesAPopupWithItsSubmenu) {
   TrayMenuState state;
   state.auto_hide_seconds = 15;
+  state.start_with_windows = true;
   state.toggle_hot_key_registered = true;
   state.search_hot_key_name = L"Ctrl+Alt+Space";
-  const auto lines = Realise(TrayMenuVariant::Full, L"[Notch]\nilha_estilo=ilha\nliquid_glass=1\n", state);
-  const std::vector<std::wstring> expected = {
-      L"1 Notch",
-      L"2 Pill *",
-      L"3 Activity only",
-      L"-",
-      L"4 Sequoia",
-      L"5 Tahoe *",
-      L"6 Golden Gate",
-      L"7 Leopard",
-      L"-",
-      L"8 Open on hover",
-      L"> &Auto-hide",
-      L"  13 &Off",
-      L"  14 &10 seconds",
-      L"  15 &20 seconds",
-      L"  16 &Custom (15 seconds)... *",
-      L"9 Show volume *",
-      L"10 Show Windows notifications *",
-      L"11 Show lyrics *",
-      L"12 Start with &Windows",
-      L"-",
-      L"19 Quick Search\tCtrl+Alt+Space",
-      L"18 Quick Controls",
-      L"17 Show / hide notch\tCtrl+Alt+N",
-      L"20 Exit",
-  };
-  EXPECT_EQ(lines, expected);
-}
-
-TEST(TrayMenuWinTest, AutoHideVariantHasItsItemsAtTheTop) {
-  const auto lines = Realise(TrayMenuVariant::AutoHide, L"", TrayMenuState{});
-  EXPECT_EQ(lines, (std::vector<std::wstring>{L"13 &Off *", L"14 &10 seconds", L"15 &20 seconds", L"16 &Custom..."}));
+  for (const TrayMenuVariant variant : {TrayMenuVariant::Full, TrayMenuVariant::Theme, TrayMenuVariant::AutoHide}) {
+    const auto entries = BuildTrayMenu(variant, settings, state);
+    const HMENU menu = CreateTrayPopupMenu(entries);
+    ASSERT_NE(menu, nullptr);
+    ExpectMirrors(menu, entries);
+    DestroyMenu(menu);
+  }
 }
 
 // The real menu, shown for a window of this thread and driven from the
