@@ -12,6 +12,9 @@ target_link_libraries(notch_platform PUBLIC
 # Static C and C++ run-times and winpthread: the exe needs no DLL of ours.
 set(NOTCH_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
+# res/resource_ids.h is shared by the resource scripts and the code.
+target_include_directories(notch_platform PUBLIC ${CMAKE_SOURCE_DIR}/res)
+
 add_executable(TemboNotch WIN32 src/host/main_win.cpp res/TemboNotch.rc)
 target_link_libraries(TemboNotch PRIVATE notch_platform notch_core)
 target_link_options(TemboNotch PRIVATE -municode ${NOTCH_STATIC_LINK})
@@ -23,7 +26,9 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 # The Windows tests also run the whole portable suite, so that 16-bit
 # wchar_t and the Windows C run-time are exercised.
-add_executable(notch_win_tests ${NOTCH_PORTABLE_TESTS} ${NOTCH_WIN_TESTS})
+# The dialog resource lets the tests run the real dialog in-process; the
+# manifest stays TemboNotch.exe's alone.
+add_executable(notch_win_tests ${NOTCH_PORTABLE_TESTS} ${NOTCH_WIN_TESTS} res/auto_hide_dialog.rc)
 target_include_directories(notch_win_tests PRIVATE tests)
 target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core gmock_main)
 target_link_options(notch_win_tests PRIVATE ${NOTCH_STATIC_LINK})

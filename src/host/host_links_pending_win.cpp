@@ -11,17 +11,13 @@ HWND IslandWindow() { return nullptr; }
 bool IslandEnabled() { return false; }
 void ToggleIsland() {}
 void OpenQuickSearch() {}
+void OpenQuickControls() {}
 void ApplyIslandSettings() {}
+int IslandAutoHideSeconds() { return 0; }
 void CheckFullScreen(bool) {}
 void ShowNotification(const NotificationBlock&) {}
 
-void RegisterHotKeys(HWND) {}
-
 void StartQuickSearch() {}
-
-void AddTrayIcon(HWND) {}
-void DeleteTrayIcon(HWND) {}
-void OnTrayIconMessage(HWND, LPARAM) {}
 
 void StartAudio(HWND) {}
 void RebindAudio() {}

@@ -17,7 +17,10 @@ HWND IslandWindow();
 bool IslandEnabled();
 void ToggleIsland();
 void OpenQuickSearch();
+void OpenQuickControls();
 void ApplyIslandSettings();
+// The island's auto-hide delay in seconds as it holds it now (0 = off).
+int IslandAutoHideSeconds();
 void CheckFullScreen(bool forced_hidden);
 void ShowNotification(const NotificationBlock& notification);
 

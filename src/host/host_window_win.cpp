@@ -7,6 +7,7 @@
 #include "common/app_messages.h"
 #include "host/host_links_win.h"
 #include "host/host_state.h"
+#include "host/hot_keys_win.h"
 #include "host/startup_rules.h"
 
 namespace notch {
@@ -22,12 +23,8 @@ UINT TaskbarCreatedMessage() {
 }
 
 void OnDestroy(HWND window) {
-  HostWindowState& host = HostWindow();
   links::ClosePanel();
-  if (host.hot_keys.toggle_registered) UnregisterHotKey(window, kToggleHotKeyId);
-  if (host.hot_keys.search_registered) UnregisterHotKey(window, host.hot_keys.search_id);
-  host.hot_keys.toggle_registered = false;
-  host.hot_keys.search_registered = false;
+  UnregisterHotKeys(window);
   links::StopAudio();
   WTSUnRegisterSessionNotification(window);
   links::DeleteTrayIcon(window);

@@ -38,12 +38,6 @@ std::wstring RoamingAppDataFolder() {
   return folder;
 }
 
-std::wstring ExecutablePath() {
-  std::vector<wchar_t> buffer(kStartupPathChars, L'\0');
-  const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-  return std::wstring(buffer.data(), length);
-}
-
 int RunMessageLoop() {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -57,6 +51,12 @@ int RunMessageLoop() {
 }  // namespace
 
 Settings& AppSettings() { return *g_settings; }
+
+std::wstring ExecutablePath() {
+  std::vector<wchar_t> buffer(kStartupPathChars, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+  return std::wstring(buffer.data(), length);
+}
 
 int RunTemboNotch(HINSTANCE instance) {
   InstallOutputDebugStringSink();

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "host/settings.h"
 
 namespace notch {
@@ -11,5 +13,8 @@ int RunTemboNotch(HINSTANCE instance);
 
 // The settings file of this process, available once start-up located it.
 Settings& AppSettings();
+
+// The running executable's full path, as far as a 32768-character buffer holds it.
+std::wstring ExecutablePath();
 
 }  // namespace notch

@@ -3,27 +3,18 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <knownfolders.h>
-#include <shlobj.h>
 
 #include <string>
 
+#include "roaming_settings.h"
 #include "tembo_notch_process.h"
 #include "win_test_support.h"
 
 namespace notch {
 namespace {
 
-std::wstring RoamingSettingsFolder() {
-  PWSTR roaming = nullptr;
-  std::wstring folder;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming))) folder = roaming;
-  CoTaskMemFree(roaming);
-  return folder + L"\\StandaloneTemboNotch";
-}
-
 TEST(StartupProcessTest, OneInstanceWithAHiddenHostWindowThatClosesCleanly) {
-  const std::wstring settings_folder = RoamingSettingsFolder();
+  const std::wstring settings_folder = testing::RoamingSettingsFolder();
   RemoveDirectoryW(settings_folder.c_str());  // only succeeds while it holds nothing
 
   testing::TemboNotchProcess first;

@@ -19,4 +19,8 @@ std::span<const Command> Commands();
 // Exit code for wrong arguments, after printing the command's help to `err`.
 int UsageError(const Command& command, std::ostream& err, const std::string& problem);
 
+// Whether `path` can be read as a settings file: a missing one reads as every
+// default, anything but a file is refused (with a message to `err`).
+bool SettingsFileUsable(const Command& command, const std::string& path, std::ostream& err);
+
 }  // namespace notch::inspect

@@ -1,4 +1,5 @@
 #include <array>
+#include <filesystem>
 #include <ostream>
 
 #include "command.h"
@@ -6,15 +7,24 @@
 namespace notch::inspect {
 
 extern const Command kSettingsCommand;
+extern const Command kTrayMenuCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand};
+  static const std::array commands = {kSettingsCommand, kTrayMenuCommand};
   return commands;
 }
 
 int UsageError(const Command& command, std::ostream& err, const std::string& problem) {
   err << "notch-inspect " << command.name << ": " << problem << "\n\n" << command.help;
   return 2;
+}
+
+bool SettingsFileUsable(const Command& command, const std::string& path, std::ostream& err) {
+  std::error_code error;
+  const std::filesystem::path file(path);
+  if (!std::filesystem::exists(file, error) || std::filesystem::is_regular_file(file, error)) return true;
+  err << "notch-inspect " << command.name << ": " << path << " is not a file\n";
+  return false;
 }
 
 }  // namespace notch::inspect

@@ -73,13 +73,8 @@ namespace {
 
 int Run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
   if (arguments.size() != 1) return UsageError(kSettingsCommand, err, "expected exactly one FILE");
-  const std::filesystem::path path(arguments[0]);
-  std::error_code error;
-  if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
-    err << "notch-inspect settings: " << arguments[0] << " is not a file\n";
-    return 1;
-  }
-  IniFileStore store(path);
+  if (!SettingsFileUsable(kSettingsCommand, arguments[0], err)) return 1;
+  IniFileStore store{std::filesystem::path(arguments[0])};
   const Settings settings(store);
   out << Report(settings).dump(2) << "\n";
   return 0;
