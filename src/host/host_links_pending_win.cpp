@@ -6,17 +6,6 @@ namespace notch::links {
 
 bool InitFonts() { return true; }
 
-bool CreateIsland(HINSTANCE) { return true; }
-HWND IslandWindow() { return nullptr; }
-bool IslandEnabled() { return false; }
-void ToggleIsland() {}
-void OpenQuickSearch() {}
-void OpenQuickControls() {}
-void ApplyIslandSettings() {}
-int IslandAutoHideSeconds() { return 0; }
-void CheckFullScreen(bool) {}
-void ShowNotification(const NotificationBlock&) {}
-
 void StartQuickSearch() {}
 
 void StartAudio(HWND) {}

@@ -1,0 +1,107 @@
+#include "render/d2d_canvas_win.h"
+
+#include <d2d1helper.h>
+
+#include <vector>
+
+namespace notch {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+class D2DPath final : public CanvasPath {
+ public:
+  ComPtr<ID2D1PathGeometry> geometry;
+};
+
+D2D1_POINT_2F Point(PointF p) { return D2D1::Point2F(p.x, p.y); }
+D2D1_COLOR_F Colour2D(const Colour& c) { return D2D1::ColorF(c.r, c.g, c.b, c.a); }
+D2D1_RECT_F Rect2D(const RectF& r) { return D2D1::RectF(r.left, r.top, r.right, r.bottom); }
+
+ID2D1Geometry* GeometryOf(const CanvasPath& path) { return static_cast<const D2DPath&>(path).geometry.Get(); }
+
+}  // namespace
+
+std::unique_ptr<CanvasPath> D2DCanvas::CreatePath(const PathData& data) {
+  auto path = std::make_unique<D2DPath>();
+  ComPtr<ID2D1GeometrySink> sink;
+  if (FAILED(factory_->CreatePathGeometry(&path->geometry)) || FAILED(path->geometry->Open(&sink))) {
+    path->geometry.Reset();
+    return path;
+  }
+  sink->BeginFigure(Point(data.start), D2D1_FIGURE_BEGIN_FILLED);
+  for (const PathSegment& segment : data.segments) {
+    switch (segment.kind) {
+      case PathSegment::Kind::Line:
+        sink->AddLine(Point(segment.end));
+        break;
+      case PathSegment::Kind::Quadratic:
+        sink->AddQuadraticBezier(D2D1::QuadraticBezierSegment(Point(segment.control), Point(segment.end)));
+        break;
+      case PathSegment::Kind::Arc:
+        sink->AddArc(D2D1::ArcSegment(Point(segment.end), D2D1::SizeF(segment.radius, segment.radius), 0.0f,
+                                      D2D1_SWEEP_DIRECTION_CLOCKWISE, D2D1_ARC_SIZE_SMALL));
+        break;
+    }
+  }
+  sink->EndFigure(data.closed ? D2D1_FIGURE_END_CLOSED : D2D1_FIGURE_END_OPEN);
+  sink->Close();
+  return path;
+}
+
+ComPtr<ID2D1Brush> D2DCanvas::MakeBrush(const Brush& brush) {
+  ComPtr<ID2D1Brush> result;
+  if (brush.stops.empty()) {
+    ComPtr<ID2D1SolidColorBrush> solid;
+    if (SUCCEEDED(target_->CreateSolidColorBrush(Colour2D(brush.colour), &solid))) result = solid;
+    return result;
+  }
+  std::vector<D2D1_GRADIENT_STOP> stops;
+  stops.reserve(brush.stops.size());
+  for (const GradientStop& stop : brush.stops) stops.push_back({stop.position, Colour2D(stop.colour)});
+  ComPtr<ID2D1GradientStopCollection> collection;
+  ComPtr<ID2D1LinearGradientBrush> linear;
+  if (SUCCEEDED(target_->CreateGradientStopCollection(stops.data(), static_cast<UINT32>(stops.size()), &collection)) &&
+      SUCCEEDED(target_->CreateLinearGradientBrush(
+          D2D1::LinearGradientBrushProperties(Point(brush.start), Point(brush.end)), collection.Get(), &linear))) {
+    result = linear;
+  }
+  return result;
+}
+
+void D2DCanvas::FillPath(const CanvasPath& path, const Brush& brush) {
+  ID2D1Geometry* geometry = GeometryOf(path);
+  if (const auto b = MakeBrush(brush); b && geometry != nullptr) target_->FillGeometry(geometry, b.Get());
+}
+
+void D2DCanvas::StrokePath(const CanvasPath& path, const Brush& brush, float width) {
+  ID2D1Geometry* geometry = GeometryOf(path);
+  if (const auto b = MakeBrush(brush); b && geometry != nullptr) target_->DrawGeometry(geometry, b.Get(), width);
+}
+
+void D2DCanvas::FillRect(const RectF& rect, const Brush& brush) {
+  if (const auto b = MakeBrush(brush)) target_->FillRectangle(Rect2D(rect), b.Get());
+}
+
+void D2DCanvas::FillRoundedRect(const RectF& rect, float radius, const Brush& brush) {
+  if (const auto b = MakeBrush(brush)) target_->FillRoundedRectangle(D2D1::RoundedRect(Rect2D(rect), radius, radius), b.Get());
+}
+
+void D2DCanvas::StrokeRoundedRect(const RectF& rect, float radius, const Brush& brush, float width) {
+  if (const auto b = MakeBrush(brush)) {
+    target_->DrawRoundedRectangle(D2D1::RoundedRect(Rect2D(rect), radius, radius), b.Get(), width);
+  }
+}
+
+void D2DCanvas::PushLayer(const CanvasPath& mask, float opacity) {
+  // Without a layer object Direct2D sizes the layer itself (Windows 8 on).
+  target_->PushLayer(D2D1::LayerParameters(D2D1::InfiniteRect(), GeometryOf(mask), D2D1_ANTIALIAS_MODE_PER_PRIMITIVE,
+                                           D2D1::IdentityMatrix(), opacity),
+                     nullptr);
+}
+
+void D2DCanvas::PopLayer() { target_->PopLayer(); }
+
+void D2DCanvas::SetTranslation(float dx, float dy) { target_->SetTransform(D2D1::Matrix3x2F::Translation(dx, dy)); }
+
+}  // namespace notch
