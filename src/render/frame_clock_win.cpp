@@ -105,4 +105,9 @@ bool AcknowledgeFrame(HWND window, UINT message) {
   return record != nullptr && record->state.Acknowledge();
 }
 
+bool FrameClockRunning(HWND window, UINT message) {
+  const FrameClockRecord* record = Find(window, message);
+  return record != nullptr && record->state.running.load();
+}
+
 }  // namespace notch

@@ -110,34 +110,46 @@ LRESULT HandleIslandMessage(Island& island, HWND window, UINT message, WPARAM wp
 
 Island* TheIsland() { return g_island.get(); }
 
-LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (g_island == nullptr) return DefWindowProcW(window, message, wparam, lparam);
-  return HandleIslandMessage(*g_island, window, message, wparam, lparam);
-}
-
-namespace links {
-
-bool CreateIsland(HINSTANCE instance) {
+bool RegisterIslandWindowClass(HINSTANCE instance) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = Proc;
   window_class.hInstance = instance;
   window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   window_class.lpszClassName = kIslandWindowClass;
-  RegisterClassExW(&window_class);
+  return RegisterClassExW(&window_class) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
 
+HWND CreateIslandWindow(HINSTANCE instance, bool layered) {
+  const DWORD surface_style = layered ? WS_EX_LAYERED : WS_EX_NOREDIRECTIONBITMAP;
+  return CreateWindowExW(WS_EX_NOACTIVATE | surface_style | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kIslandWindowClass,
+                         kIslandWindowTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, instance, nullptr);
+}
+
+void AttachIsland(HWND window, Island* island) {
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(island));
+}
+
+LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* island = reinterpret_cast<Island*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (island == nullptr) return DefWindowProcW(window, message, wparam, lparam);
+  return HandleIslandMessage(*island, window, message, wparam, lparam);
+}
+
+namespace links {
+
+bool CreateIsland(HINSTANCE instance) {
+  if (!RegisterIslandWindowClass(instance)) return false;
   // Without DirectComposition the island is a layered window presented from
   // a bitmap; otherwise it would never be seen.
   const bool layered = !CompositionAvailable();
-  const DWORD surface_style = layered ? WS_EX_LAYERED : WS_EX_NOREDIRECTIONBITMAP;
-  const HWND window = CreateWindowExW(WS_EX_NOACTIVATE | surface_style | WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                                      kIslandWindowClass, kIslandWindowTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                      instance, nullptr);
+  const HWND window = CreateIslandWindow(instance, layered);
   if (window == nullptr) return false;
 
   g_platform = std::make_unique<WindowsIslandPlatform>(window, layered);
   g_island = std::make_unique<Island>(*g_platform, WindowsIslandPanel(), WindowsIslandActivities(), AppSettings(),
                                       Host(), SharedMediaState());
+  AttachIsland(window, g_island.get());
   g_window.store(window, std::memory_order_release);
   g_island->Start();
   PublishEnabled();

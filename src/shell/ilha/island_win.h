@@ -13,6 +13,13 @@ inline constexpr wchar_t kIslandWindowTitle[] = L"Vizi Didoziri";
 // The island of this process, once CreateIsland succeeded.
 Island* TheIsland();
 
+// The island window's class and the window itself; `layered` when it is
+// presented with UpdateLayeredWindow instead of DirectComposition.
+bool RegisterIslandWindowClass(HINSTANCE instance);
+HWND CreateIslandWindow(HINSTANCE instance, bool layered);
+// Proc hands the window's messages to the island attached here.
+void AttachIsland(HWND window, Island* island);
+
 LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 }  // namespace notch

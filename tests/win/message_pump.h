@@ -1,0 +1,24 @@
+#pragma once
+// Runs this thread's messages until a condition holds or the time is up.
+#include <windows.h>
+
+#include <functional>
+
+namespace notch::testing {
+
+inline bool PumpUntil(const std::function<bool()>& done, DWORD limit_ms = 10000) {
+  const ULONGLONG deadline = GetTickCount64() + limit_ms;
+  while (!done()) {
+    const ULONGLONG now = GetTickCount64();
+    if (now >= deadline) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return true;
+}
+
+}  // namespace notch::testing
