@@ -1,6 +1,7 @@
 #include "lyrics/http_transport_winhttp_win.h"
 
 #include <windows.h>
+
 #include <winhttp.h>
 
 #include <utility>
@@ -81,9 +82,8 @@ std::unique_ptr<HttpResponse> WinHttpTransport::Send(const HttpRequest& request)
   if (!connection) return nullptr;
 
   LPCWSTR accept_types[] = {L"application/json", L"application/ttml+xml", L"application/xml", nullptr};
-  InternetHandle handle(WinHttpOpenRequest(connection.get(), L"GET", request.path.c_str(), nullptr,
-                                           WINHTTP_NO_REFERER, accept_types,
-                                           WINHTTP_FLAG_SECURE | WINHTTP_FLAG_ESCAPE_DISABLE));
+  InternetHandle handle(WinHttpOpenRequest(connection.get(), L"GET", request.path.c_str(), nullptr, WINHTTP_NO_REFERER,
+                                           accept_types, WINHTTP_FLAG_SECURE | WINHTTP_FLAG_ESCAPE_DISABLE));
   if (!handle) return nullptr;
   // A 3xx is then an answer like any other status, not a second request.
   DWORD disabled = WINHTTP_DISABLE_COOKIES | WINHTTP_DISABLE_REDIRECTS | WINHTTP_DISABLE_AUTHENTICATION;

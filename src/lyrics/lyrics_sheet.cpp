@@ -7,8 +7,8 @@ namespace notch::lyrics {
 SheetKind KindOf(const Sheet* sheet) {
   if (sheet == nullptr) return SheetKind::None;
   if (!sheet->lines.empty()) {
-    const bool any_words = std::any_of(sheet->lines.begin(), sheet->lines.end(),
-                                       [](const Line& line) { return !line.words.empty(); });
+    const bool any_words =
+        std::any_of(sheet->lines.begin(), sheet->lines.end(), [](const Line& line) { return !line.words.empty(); });
     return any_words ? SheetKind::WordSynced : SheetKind::LineSynced;
   }
   return sheet->plain.empty() ? SheetKind::None : SheetKind::Plain;

@@ -27,7 +27,9 @@ TEST(LyricsPlusReaderTest, SyllablesCarryTheirOwnSpacesAndBecomeWords) {
                      {"duration", 2000},
                      {"text", "ignored when words exist"},
                      {"syllabus",
-                      {Syllable(1000, 400, "Hel"), Syllable(1400, 300, "lo "), Syllable(1700, 500, "there"),
+                      {Syllable(1000, 400, "Hel"),
+                       Syllable(1400, 300, "lo "),
+                       Syllable(1700, 500, "there"),
                        {{"time", 1800}, {"duration", 100}, {"text", " (bg)"}, {"isBackground", true}}}}};
   const std::optional<Sheet> sheet = ReadLines(json::array({line}));
   ASSERT_TRUE(sheet);
@@ -55,9 +57,8 @@ TEST(LyricsPlusReaderTest, LineEndComesFromEndTimeOrElseFromDuration) {
 }
 
 TEST(LyricsPlusReaderTest, SyllableMayEndThirtyMillisecondsAfterItsLine) {
-  const json line = {{"time", 0},
-                     {"duration", 1000},
-                     {"syllabus", {Syllable(0, 1030, "in"), Syllable(500, 531, "out")}}};
+  const json line = {
+      {"time", 0}, {"duration", 1000}, {"syllabus", {Syllable(0, 1030, "in"), Syllable(500, 531, "out")}}};
   const std::optional<Sheet> sheet = ReadLines(json::array({line}));
   ASSERT_TRUE(sheet);
   EXPECT_EQ(sheet->lines[0].text, L"inout");
@@ -67,9 +68,13 @@ TEST(LyricsPlusReaderTest, SyllableMayEndThirtyMillisecondsAfterItsLine) {
 TEST(LyricsPlusReaderTest, SyllablesThatAreNotWordsStillJoinTheText) {
   const json line = {{"time", 1000},
                      {"syllabus",
-                      {Syllable(900, 100, "early "), Syllable(1000, 0, "still "), Syllable(1100, 100, "   "),
-                       {{"time", "1200"}, {"duration", 100}, {"text", "string "}}, Syllable(1300, 100, "word"),
-                       Syllable(1400, 100, ""), json("not an object")}}};
+                      {Syllable(900, 100, "early "),
+                       Syllable(1000, 0, "still "),
+                       Syllable(1100, 100, "   "),
+                       {{"time", "1200"}, {"duration", 100}, {"text", "string "}},
+                       Syllable(1300, 100, "word"),
+                       Syllable(1400, 100, ""),
+                       json("not an object")}}};
   const std::optional<Sheet> sheet = ReadLines(json::array({line}));
   ASSERT_TRUE(sheet);
   EXPECT_EQ(sheet->lines[0].text, L"early still    string word");
@@ -123,9 +128,8 @@ TEST(LyricsPlusReaderTest, SyllableListsAndLineTextAreCapped) {
 }
 
 TEST(LyricsPlusReaderTest, UntimedAndStaticElementsArePlainUnlessTimedLinesExist) {
-  const std::optional<Sheet> plain =
-      ReadLines(json::array({{{"time", 0}, {"text", "one"}}, {{"time", 5}, {"text", ""}}, {{"text", "two"}}}),
-                "Static");
+  const std::optional<Sheet> plain = ReadLines(
+      json::array({{{"time", 0}, {"text", "one"}}, {{"time", 5}, {"text", ""}}, {{"text", "two"}}}), "Static");
   ASSERT_TRUE(plain);
   EXPECT_TRUE(plain->lines.empty());
   EXPECT_EQ(plain->plain, (std::vector<std::wstring>{L"one", L"two"}));

@@ -55,14 +55,15 @@ TEST(TtmlReaderTest, ReadsTheServicesWordTimedStyleWithBareSeconds) {
 }
 
 TEST(TtmlReaderTest, AdjacentSyllablesJoinAndASpaceBetweenSpansSeparatesThem) {
-  const std::optional<Sheet> joined =
-      Read("<p begin=\"1s\" end=\"3s\"><span begin=\"1s\" end=\"2s\">Hel</span><span begin=\"2s\" end=\"3s\">lo</span></p>");
+  const std::optional<Sheet> joined = Read(
+      "<p begin=\"1s\" end=\"3s\"><span begin=\"1s\" end=\"2s\">Hel</span><span begin=\"2s\" end=\"3s\">lo</span></p>");
   ASSERT_TRUE(joined);
   EXPECT_EQ(joined->lines[0].text, L"Hello");
   EXPECT_EQ(joined->lines[0].words, (std::vector<Word>{{1000, 2000, 0, 3}, {2000, 3000, 3, 2}}));
 
   const std::optional<Sheet> apart = Read(
-      "<p begin=\"1s\" end=\"3s\"><span begin=\"1s\" end=\"2s\">Hel</span>\n\t<span begin=\"2s\" end=\"3s\">lo</span></p>");
+      "<p begin=\"1s\" end=\"3s\"><span begin=\"1s\" end=\"2s\">Hel</span>\n\t<span begin=\"2s\" "
+      "end=\"3s\">lo</span></p>");
   ASSERT_TRUE(apart);
   EXPECT_EQ(apart->lines[0].text, L"Hel lo");
   EXPECT_EQ(apart->lines[0].words[1], (Word{2000, 3000, 4, 2}));
@@ -70,7 +71,8 @@ TEST(TtmlReaderTest, AdjacentSyllablesJoinAndASpaceBetweenSpansSeparatesThem) {
 
 TEST(TtmlReaderTest, WhitespaceBecomesSingleSpacesInsideTheLineOnly) {
   const std::optional<Sheet> sheet = Read(
-      "<p begin=\"0.5\" end=\"2\">\n   Two \r\n\t words <!-- note --> <span begin=\"1\" end=\"2\">  here  </span>\n </p>");
+      "<p begin=\"0.5\" end=\"2\">\n   Two \r\n\t words <!-- note --> <span begin=\"1\" end=\"2\">  here  </span>\n "
+      "</p>");
   ASSERT_TRUE(sheet);
   EXPECT_EQ(sheet->lines[0].text, L"Two words here");
   EXPECT_EQ(sheet->lines[0].words, (std::vector<Word>{{1000, 2000, 10, 4}}));
@@ -87,9 +89,9 @@ TEST(TtmlReaderTest, ParagraphsWithoutAValidSpanOfTimeContributeNothing) {
 }
 
 TEST(TtmlReaderTest, WordsMustLieWithinTheirLine) {
-  const std::optional<Sheet> sheet =
-      Read("<p begin=\"2\" end=\"4\"><span begin=\"1\" end=\"3\">early</span> <span begin=\"3\" end=\"3\">still</span> "
-           "<span begin=\"3\" end=\"4\">fits</span> <span begin=\"3\" end=\"4.001\">late</span></p>");
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"2\" end=\"4\"><span begin=\"1\" end=\"3\">early</span> <span begin=\"3\" end=\"3\">still</span> "
+      "<span begin=\"3\" end=\"4\">fits</span> <span begin=\"3\" end=\"4.001\">late</span></p>");
   ASSERT_TRUE(sheet);
   EXPECT_EQ(sheet->lines[0].text, L"early still fits late");
   EXPECT_EQ(WordTexts(sheet->lines[0]), (std::vector<std::wstring>{L"fits"}));
@@ -97,19 +99,19 @@ TEST(TtmlReaderTest, WordsMustLieWithinTheirLine) {
 }
 
 TEST(TtmlReaderTest, SpansInsideAWordAddTextButNoWords) {
-  const std::optional<Sheet> sheet = Read(
-      "<p begin=\"0\" end=\"4\"><span begin=\"0\" end=\"2\">out<span begin=\"0\" end=\"1\">er</span></span></p>");
+  const std::optional<Sheet> sheet =
+      Read("<p begin=\"0\" end=\"4\"><span begin=\"0\" end=\"2\">out<span begin=\"0\" end=\"1\">er</span></span></p>");
   ASSERT_TRUE(sheet);
   EXPECT_EQ(sheet->lines[0].text, L"outer");
   EXPECT_EQ(sheet->lines[0].words, (std::vector<Word>{{0, 2000, 0, 5}}));
 }
 
 TEST(TtmlReaderTest, BackgroundTranslationAndRomanisationSpansAreDroppedByTheirMetadataRole) {
-  const std::optional<Sheet> sheet =
-      Read("<p begin=\"0\" end=\"4\" xmlns:m=\"http://www.w3.org/ns/ttml#metadata\" xmlns:o=\"urn:other\">"
-           "sung<span ttm:role=\"x-bg\"> bg</span><span m:role=\"x-roman\"> roman</span>"
-           "<span ttm:role=\"x-translation\"> tr</span><span o:role=\"x-bg\"> other</span>"
-           "<span role=\"x-bg\"> plain</span><span ttm:role=\"x-singer\"> kept</span></p>");
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"0\" end=\"4\" xmlns:m=\"http://www.w3.org/ns/ttml#metadata\" xmlns:o=\"urn:other\">"
+      "sung<span ttm:role=\"x-bg\"> bg</span><span m:role=\"x-roman\"> roman</span>"
+      "<span ttm:role=\"x-translation\"> tr</span><span o:role=\"x-bg\"> other</span>"
+      "<span role=\"x-bg\"> plain</span><span ttm:role=\"x-singer\"> kept</span></p>");
   ASSERT_TRUE(sheet);
   EXPECT_EQ(sheet->lines[0].text, L"sung other plain kept");
 }
@@ -130,8 +132,7 @@ TEST(TtmlReaderTest, OnlyTtmlElementsInTheBodyCount) {
 }
 
 TEST(TtmlReaderTest, ParagraphInsideAnOpenLineIsJustText) {
-  const std::optional<Sheet> sheet =
-      Read("<p begin=\"0\" end=\"2\">one <p begin=\"1\" end=\"2\">two</p> three</p>");
+  const std::optional<Sheet> sheet = Read("<p begin=\"0\" end=\"2\">one <p begin=\"1\" end=\"2\">two</p> three</p>");
   ASSERT_TRUE(sheet);
   ASSERT_EQ(sheet->lines.size(), 1u);
   EXPECT_EQ(sheet->lines[0].text, L"one two three");

@@ -41,10 +41,10 @@ TEST(UnisonReaderTest, EachFormatGoesToItsReaderWithTheCuratorsCredit) {
   EXPECT_EQ(plain->plain, (std::vector<std::wstring>{L"one", L"[00:02.00]two"}));
   EXPECT_EQ(plain->credit, credit);
 
-  const std::optional<Sheet> ttml = Read(Answer(
-      "ttml",
-      "<tt xmlns=\"http://www.w3.org/ns/ttml\"><body><p begin=\"1.5\" end=\"2\"><span begin=\"1.5\" end=\"2\">"
-      "sung</span></p></body></tt>"));
+  const std::optional<Sheet> ttml = Read(
+      Answer("ttml",
+             "<tt xmlns=\"http://www.w3.org/ns/ttml\"><body><p begin=\"1.5\" end=\"2\"><span begin=\"1.5\" end=\"2\">"
+             "sung</span></p></body></tt>"));
   ASSERT_TRUE(ttml);
   EXPECT_EQ(KindOf(&*ttml), SheetKind::WordSynced);
   EXPECT_EQ(ttml->credit, credit);
@@ -64,7 +64,8 @@ TEST(UnisonReaderTest, IdentifiersMustBeExactlyTheirLengthAndAlphabet) {
   ASSERT_TRUE(with("/data/submitter/displayName", std::string(120, 'n')));
   ASSERT_TRUE(with("/data/submitter/displayName", "\xC3\xA9"));
 
-  for (const json& bad : {json("dQw4w9WgXc"), json("dQw4w9WgXcQQ"), json("dQw4w9WgXc/"), json("dQw4w9WgXc?"), json(7)}) {
+  for (const json& bad :
+       {json("dQw4w9WgXc"), json("dQw4w9WgXcQQ"), json("dQw4w9WgXc/"), json("dQw4w9WgXc?"), json(7)}) {
     EXPECT_FALSE(with("/data/videoId", bad)) << bad;
   }
   for (const json& bad : {json(std::string(63, 'a')), json(std::string(65, 'a')), json(std::string(63, 'a') + "g")}) {
