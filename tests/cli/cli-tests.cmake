@@ -9,3 +9,12 @@ notch_cli_test(tray-menu.fallback tray-menu-fallback.json tray-menu settings/def
 notch_cli_test(tray-menu.saved-taken tray-menu-saved-taken.json
                tray-menu settings/typical.ini --taken 3,32 --taken 3,78 --variant theme)
 notch_cli_test(tray-menu.custom-delay tray-menu-custom-delay.json tray-menu settings/custom-delay.ini --variant auto-hide)
+notch_cli_test(lyrics.lrc lyrics-lrc.json lyrics lrc lyrics/line-timed.lrc)
+notch_cli_test(lyrics.ttml lyrics-ttml.json lyrics ttml lyrics/word-timed.ttml)
+notch_cli_test(lyrics.lrclib lyrics-lrclib.json lyrics lrclib lyrics/lrclib.json)
+notch_cli_test(lyrics.lrclib-plain lyrics-lrclib-plain.json lyrics lrclib lyrics/lrclib-plain.json)
+notch_cli_test(lyrics.lrclib-instrumental lyrics-lrclib-instrumental.json lyrics lrclib lyrics/lrclib-instrumental.json)
+notch_cli_test(lyrics.lyricsplus lyrics-lyricsplus.json lyrics lyricsplus lyrics/lyricsplus.json)
+notch_cli_test(lyrics.unison lyrics-unison.json lyrics unison lyrics/unison.json)
+notch_cli_test(lyrics.betterlyrics lyrics-betterlyrics.json lyrics betterlyrics lyrics/betterlyrics.json)
+notch_cli_test(lyrics.genius lyrics-genius.json lyrics genius lyrics/genius.json)

@@ -8,9 +8,10 @@ namespace notch::inspect {
 
 extern const Command kSettingsCommand;
 extern const Command kTrayMenuCommand;
+extern const Command kLyricsCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand, kTrayMenuCommand};
+  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand};
   return commands;
 }
 

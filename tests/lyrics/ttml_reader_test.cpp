@@ -1,0 +1,219 @@
+#include "lyrics/ttml_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/test_data.h"
+
+namespace notch::lyrics {
+namespace {
+
+const Credit kCredit{L"Source", L"https://source.example", L"", L""};
+
+// A TTML document whose body holds `content`.
+std::string Document(std::string_view content) {
+  return "<tt xmlns=\"http://www.w3.org/ns/ttml\" xmlns:ttm=\"http://www.w3.org/ns/ttml#metadata\"><body>" +
+         std::string(content) + "</body></tt>";
+}
+
+std::optional<Sheet> Read(std::string_view content) { return ReadTtml(Document(content), kCredit); }
+
+// The words of a line as the text they cover.
+std::vector<std::wstring> WordTexts(const Line& line) {
+  std::vector<std::wstring> texts;
+  for (const Word& word : line.words) texts.push_back(line.text.substr(word.offset, word.length));
+  return texts;
+}
+
+TEST(TtmlReaderTest, ReadsTheServicesWordTimedStyleWithBareSeconds) {
+  const std::optional<Sheet> sheet = ReadTtml(testing::ReadTestData(L"lyrics\\word-timed.ttml"), kCredit);
+  ASSERT_TRUE(sheet);
+  ASSERT_EQ(sheet->lines.size(), 4u);
+  EXPECT_EQ(KindOf(&*sheet), SheetKind::WordSynced);
+  EXPECT_EQ(sheet->credit, kCredit);
+
+  const Line& first = sheet->lines[0];
+  EXPECT_EQ(first.start, 1078);
+  EXPECT_EQ(first.end, 4512);
+  EXPECT_EQ(first.text, L"Paper boats on the rain");
+  EXPECT_EQ(WordTexts(first), (std::vector<std::wstring>{L"Paper", L"boats", L"on", L"the", L"rain"}));
+  EXPECT_EQ(first.words[1], (Word{1650, 2200, 6, 5}));
+
+  EXPECT_EQ(sheet->lines[1].text, L"Folding light");  // background vocals dropped
+  EXPECT_EQ(WordTexts(sheet->lines[1]), (std::vector<std::wstring>{L"Fol", L"ding", L"light"}));
+
+  const Line& across_the_minute = sheet->lines[2];
+  EXPECT_EQ(across_the_minute.start, 58900);
+  EXPECT_EQ(across_the_minute.end, 62300);
+  EXPECT_EQ(across_the_minute.text, L"Count the minutes");  // translation dropped
+  EXPECT_EQ(across_the_minute.words[2].start, 60400);
+
+  // A word that ends after its line is text but not a word.
+  EXPECT_EQ(sheet->lines[3].text, L"Hold on");
+  EXPECT_EQ(WordTexts(sheet->lines[3]), (std::vector<std::wstring>{L"Hold"}));
+}
+
+TEST(TtmlReaderTest, AdjacentSyllablesJoinAndASpaceBetweenSpansSeparatesThem) {
+  const std::optional<Sheet> joined = Read(
+      "<p begin=\"1s\" end=\"3s\"><span begin=\"1s\" end=\"2s\">Hel</span><span begin=\"2s\" end=\"3s\">lo</span></p>");
+  ASSERT_TRUE(joined);
+  EXPECT_EQ(joined->lines[0].text, L"Hello");
+  EXPECT_EQ(joined->lines[0].words, (std::vector<Word>{{1000, 2000, 0, 3}, {2000, 3000, 3, 2}}));
+
+  const std::optional<Sheet> apart = Read(
+      "<p begin=\"1s\" end=\"3s\"><span begin=\"1s\" end=\"2s\">Hel</span>\n\t<span begin=\"2s\" "
+      "end=\"3s\">lo</span></p>");
+  ASSERT_TRUE(apart);
+  EXPECT_EQ(apart->lines[0].text, L"Hel lo");
+  EXPECT_EQ(apart->lines[0].words[1], (Word{2000, 3000, 4, 2}));
+}
+
+TEST(TtmlReaderTest, WhitespaceBecomesSingleSpacesInsideTheLineOnly) {
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"0.5\" end=\"2\">\n   Two \r\n\t words <!-- note --> <span begin=\"1\" end=\"2\">  here  </span>\n "
+      "</p>");
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(sheet->lines[0].text, L"Two words here");
+  EXPECT_EQ(sheet->lines[0].words, (std::vector<Word>{{1000, 2000, 10, 4}}));
+}
+
+TEST(TtmlReaderTest, ParagraphsWithoutAValidSpanOfTimeContributeNothing) {
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"1\">no end</p><p begin=\"2\" end=\"2\">empty span</p><p begin=\"3\" end=\"2\">backwards</p>"
+      "<p begin=\"1:60\" end=\"5\">bad time</p><p begin=\"4\" end=\"5\">kept</p><p begin=\"6\" end=\"7\">  </p>");
+  ASSERT_TRUE(sheet);
+  ASSERT_EQ(sheet->lines.size(), 1u);
+  EXPECT_EQ(sheet->lines[0].text, L"kept");
+  EXPECT_FALSE(Read("<p begin=\"1\">only this</p>"));
+}
+
+TEST(TtmlReaderTest, WordsMustLieWithinTheirLine) {
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"2\" end=\"4\"><span begin=\"1\" end=\"3\">early</span> <span begin=\"3\" end=\"3\">still</span> "
+      "<span begin=\"3\" end=\"4\">fits</span> <span begin=\"3\" end=\"4.001\">late</span></p>");
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(sheet->lines[0].text, L"early still fits late");
+  EXPECT_EQ(WordTexts(sheet->lines[0]), (std::vector<std::wstring>{L"fits"}));
+  EXPECT_EQ(KindOf(&*sheet), SheetKind::WordSynced);
+}
+
+TEST(TtmlReaderTest, SpansInsideAWordAddTextButNoWords) {
+  const std::optional<Sheet> sheet =
+      Read("<p begin=\"0\" end=\"4\"><span begin=\"0\" end=\"2\">out<span begin=\"0\" end=\"1\">er</span></span></p>");
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(sheet->lines[0].text, L"outer");
+  EXPECT_EQ(sheet->lines[0].words, (std::vector<Word>{{0, 2000, 0, 5}}));
+}
+
+TEST(TtmlReaderTest, BackgroundTranslationAndRomanisationSpansAreDroppedByTheirMetadataRole) {
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"0\" end=\"4\" xmlns:m=\"http://www.w3.org/ns/ttml#metadata\" xmlns:o=\"urn:other\">"
+      "sung<span ttm:role=\"x-bg\"> bg</span><span m:role=\"x-roman\"> roman</span>"
+      "<span ttm:role=\"x-translation\"> tr</span><span o:role=\"x-bg\"> other</span>"
+      "<span role=\"x-bg\"> plain</span><span ttm:role=\"x-singer\"> kept</span></p>");
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(sheet->lines[0].text, L"sung other plain kept");
+}
+
+TEST(TtmlReaderTest, OnlyTtmlElementsInTheBodyCount) {
+  EXPECT_FALSE(ReadTtml("<tt><body><p begin=\"0\" end=\"1\">no namespace</p></body></tt>", kCredit));
+  EXPECT_FALSE(ReadTtml("<tt xmlns=\"http://www.w3.org/ns/ttml\"><p begin=\"0\" end=\"1\">outside</p></tt>", kCredit));
+  EXPECT_FALSE(ReadTtml(
+      "<tt xmlns=\"http://www.w3.org/ns/ttml\"><div><body><p begin=\"0\" end=\"1\">deep body</p></body></div></tt>",
+      kCredit));
+
+  const std::optional<Sheet> prefixed = ReadTtml(
+      "<t:tt xmlns:t=\"http://www.w3.org/ns/ttml\"><t:body><t:div><t:p begin=\"0\" end=\"1\">"
+      "a<x:p xmlns:x=\"urn:other\" begin=\"0\" end=\"1\">b</x:p></t:p></t:div></t:body></t:tt>",
+      kCredit);
+  ASSERT_TRUE(prefixed);
+  EXPECT_EQ(prefixed->lines[0].text, L"ab");
+}
+
+TEST(TtmlReaderTest, ParagraphInsideAnOpenLineIsJustText) {
+  const std::optional<Sheet> sheet = Read("<p begin=\"0\" end=\"2\">one <p begin=\"1\" end=\"2\">two</p> three</p>");
+  ASSERT_TRUE(sheet);
+  ASSERT_EQ(sheet->lines.size(), 1u);
+  EXPECT_EQ(sheet->lines[0].text, L"one two three");
+}
+
+TEST(TtmlReaderTest, EntitiesAndCdataAreText) {
+  const std::optional<Sheet> sheet =
+      Read("<p begin=\"0\" end=\"1\">Rock &amp; roll &#233;&#x41;<![CDATA[ <raw> ]]>end</p>");
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(sheet->lines[0].text, L"Rock & roll \u00E9A <raw> end");
+}
+
+TEST(TtmlReaderTest, LinesAreSortedStablyAndCarryTheCredit) {
+  const std::optional<Sheet> sheet =
+      Read("<p begin=\"5\" end=\"6\">b</p><p begin=\"1\" end=\"2\">a</p><p begin=\"5\" end=\"7\">c</p>");
+  ASSERT_TRUE(sheet);
+  ASSERT_EQ(sheet->lines.size(), 3u);
+  EXPECT_EQ(sheet->lines[0].text + sheet->lines[1].text + sheet->lines[2].text, L"abc");
+  EXPECT_EQ(KindOf(&*sheet), SheetKind::LineSynced);
+  EXPECT_EQ(sheet->credit, kCredit);
+  EXPECT_FALSE(ReadTtml(Document("<p begin=\"1\" end=\"2\">a</p>"), std::nullopt)->credit);
+}
+
+TEST(TtmlReaderTest, ALineOverTheLengthCapRejectsTheWholeDocument) {
+  const std::string fits = "<p begin=\"0\" end=\"1\">" + std::string(kMaxBuiltLineLength, 'a') + "</p>";
+  EXPECT_TRUE(Read(fits));
+  const std::string too_long = "<p begin=\"0\" end=\"1\">" + std::string(kMaxBuiltLineLength + 1, 'a') + "</p>";
+  EXPECT_FALSE(Read("<p begin=\"0\" end=\"1\">fine</p>" + too_long));
+  // Runs of whitespace count as the one space they become.
+  EXPECT_TRUE(Read("<p begin=\"0\" end=\"1\">" + std::string(kMaxBuiltLineLength - 1, 'a') + "   \n  </p>"));
+}
+
+TEST(TtmlReaderTest, MoreThanTheLineCapRejectsTheWholeDocument) {
+  std::string lines;
+  for (std::size_t i = 0; i < kMaxTimedLines; ++i) lines += "<p begin=\"0\" end=\"1\">x</p>";
+  const std::optional<Sheet> full = Read(lines);
+  ASSERT_TRUE(full);
+  EXPECT_EQ(full->lines.size(), kMaxTimedLines);
+  EXPECT_FALSE(Read(lines + "<p begin=\"0\" end=\"1\">x</p>"));
+  EXPECT_TRUE(Read(lines + "<p begin=\"0\" end=\"1\"> </p>"));  // an empty line is not a line
+}
+
+TEST(TtmlReaderTest, ElementsNestedDeeperThanThirtyTwoRejectTheDocument) {
+  const auto nested = [](int levels) {
+    std::string open;
+    std::string close;
+    for (int i = 0; i < levels; ++i) {
+      open += "<span>";
+      close += "</span>";
+    }
+    return Read("<p begin=\"0\" end=\"1\">" + open + "deep" + close + "</p>");
+  };
+  EXPECT_TRUE(nested(29));  // tt, body, p and 29 spans: 32 levels
+  EXPECT_FALSE(nested(30));
+  std::string hostile;
+  for (int i = 0; i < 100000; ++i) hostile += "<a>";
+  EXPECT_FALSE(ReadTtml(hostile, kCredit));  // would exhaust the stack if parsed
+}
+
+TEST(TtmlReaderTest, MalformedInputGivesNoSheet) {
+  const std::string good = Document("<p begin=\"0\" end=\"1\">x</p>");
+  ASSERT_TRUE(ReadTtml(good, kCredit));
+  for (std::size_t length = 0; length < good.size(); ++length) {
+    EXPECT_FALSE(ReadTtml(good.substr(0, length), kCredit)) << length;
+  }
+  const std::string cases[] = {
+      "",
+      Document("<p begin=\"0\" end=\"1\">x</span></p>"),
+      Document("<p begin=\"0\" end=\"1\">x</p>") + "<tt/>",
+      "<!DOCTYPE tt [<!ENTITY e \"boom\">]>" + Document("<p begin=\"0\" end=\"1\">&e;</p>"),
+      Document("<p begin=\"0\" end=\"1\"><z:span>x</z:span></p>"),
+      Document("<p begin=\"0\" end=\"1\" z:role=\"x\">x</p>"),
+      Document("<p begin=\"0\" end=\"1\">x&#0;</p>"),
+      Document("<p begin=\"0\" end=\"1\">x</p>").insert(30, std::string(1, '\0')),
+      Document("<p begin=\"0\" end=\"1\">\xC3\x28</p>"),
+      Document("<p begin=0 end=1>x</p>"),
+      "</tt>" + good,
+      "text" + good,
+  };
+  for (const std::string& document : cases) EXPECT_FALSE(ReadTtml(document, kCredit)) << document;
+}
+
+}  // namespace
+}  // namespace notch::lyrics
