@@ -18,3 +18,7 @@ notch_cli_test(lyrics.lyricsplus lyrics-lyricsplus.json lyrics lyricsplus lyrics
 notch_cli_test(lyrics.unison lyrics-unison.json lyrics unison lyrics/unison.json)
 notch_cli_test(lyrics.betterlyrics lyrics-betterlyrics.json lyrics betterlyrics lyrics/betterlyrics.json)
 notch_cli_test(lyrics.genius lyrics-genius.json lyrics genius lyrics/genius.json)
+notch_cli_test(island.pill-activities island-pill-activities.jsonl island island/pill-activities.script)
+notch_cli_test(island.activity-only island-activity-only.jsonl island island/activity-only.script)
+notch_cli_test(island.hover-and-auto-hide island-hover-and-auto-hide.jsonl island island/hover-and-auto-hide.script)
+notch_cli_test(island.full-screen-and-lock island-full-screen-and-lock.jsonl island island/full-screen-and-lock.script)

@@ -119,7 +119,14 @@ void Island::UpdateState() {
     platform_.AssertTopmost();  // it hides when the closing animation settles
   }
 
-  if ((target_changed || now - r.last_state_change_ms < 1.0) && !r.animating) StartAnimation();
+  if ((target_changed || now - r.last_state_change_ms < 1.0) && !r.animating) {
+    if (r.state == IslandState::Hidden && !r.shown) {
+      // Nothing on screen to animate: the springs simply rest at the target.
+      PlaceSprings(TargetGeometry(r.state, Inputs()), 0.0f, true);
+    } else {
+      StartAnimation();
+    }
+  }
   EvaluatePeriodicTimers();
   EvaluateAutoHide();
 }

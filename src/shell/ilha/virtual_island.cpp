@@ -50,6 +50,7 @@ void VirtualIslandPlatform::AdvanceTo(double time_ms, Island& island) {
     if (pending_media_rechecks > 0) {
       --pending_media_rechecks;
       island.OnMediaUpdate(true);
+      if (after_event) after_event();
       continue;
     }
     double next = std::numeric_limits<double>::infinity();
@@ -71,6 +72,7 @@ void VirtualIslandPlatform::AdvanceTo(double time_ms, Island& island) {
       due_[next_timer].at_ms += due_[next_timer].period_ms;  // timers repeat until killed
       island.OnTimer(next_timer);
     }
+    if (after_event) after_event();
   }
   if (time_ms > clock_value.NowMs()) clock_value.Set(time_ms);
 }

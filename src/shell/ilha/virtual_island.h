@@ -73,6 +73,8 @@ class VirtualIslandPlatform final : public IslandPlatform {
   int pending_media_rechecks = 0;
   int last_surface_height = 0;
   std::function<void(const TimerEvent&)> on_timer_event;
+  // Called after each timer, frame or posted message that AdvanceTo delivers.
+  std::function<void()> after_event;
 
   // Runs virtual time forward to `time_ms`, firing timers, frame ticks and
   // posted media rechecks in time order.
