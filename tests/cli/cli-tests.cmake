@@ -22,3 +22,9 @@ notch_cli_test(island.pill-activities island-pill-activities.jsonl island island
 notch_cli_test(island.activity-only island-activity-only.jsonl island island/activity-only.script)
 notch_cli_test(island.hover-and-auto-hide island-hover-and-auto-hide.jsonl island island/hover-and-auto-hide.script)
 notch_cli_test(island.full-screen-and-lock island-full-screen-and-lock.jsonl island island/full-screen-and-lock.script)
+notch_cli_test(geometry.notch-idle geometry-notch-idle.json geometry --style notch --theme 0 --state Idle)
+notch_cli_test(geometry.pill-media-lyrics geometry-pill-media-lyrics.json
+               geometry --style pill --theme 1 --state Media --dpi 144 --lyric-width 250 --privacy)
+notch_cli_test(geometry.leopard-expanded-panel geometry-leopard-expanded-panel.json
+               geometry --style notch --theme 3 --state Expanded --dpi 120 --page 5 --panel 360x240)
+notch_cli_test(geometry.activity-hidden geometry-activity-hidden.json geometry --style activity --theme 2 --state Hidden)

@@ -13,6 +13,7 @@
 #include "message_pump.h"
 #include "render/frame_clock_win.h"
 #include "render/graphics_device_win.h"
+#include "screen_capture.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/island_platform_win.h"
 #include "shell/ilha/island_win.h"
@@ -106,6 +107,84 @@ TEST_F(IslandWindowTest, ShowsAtTheTopCentreDrawsWithoutErrorsAndHidesAgain) {
   EXPECT_TRUE(IsWindowVisible(window_));
   ASSERT_TRUE(testing::PumpUntil([&] { return Settled(); }));
   for (const std::wstring& line : log_.lines()) EXPECT_NE(line.rfind(L"erro:", 0), 0u) << line;
+}
+
+TEST_F(IslandWindowTest, TheScreenShowsTheShapeOfEachState) {
+  island_->Start();
+  RECT window{};
+  GetWindowRect(window_, &window);
+  const float scale = WindowScale(window_);
+  const auto expect_shape = [&](const char* what) {
+    ASSERT_TRUE(testing::PumpUntil([&] { return Settled(); })) << what;
+    const RectF shape = island_->CurrentShapeRect();
+    const auto bounds = testing::DarkPixelBounds(window);
+    ASSERT_TRUE(bounds.has_value()) << what;
+    // Anti-aliased edges may reach one pixel either way; at the sides the
+    // notch's flares thin out towards the shape's edge, so the dark pixels
+    // end between the edge and the body (the upper radius further in).
+    const float flare = island_->springs().upper_radius.position * scale;
+    EXPECT_GE(bounds->left - window.left, shape.left * scale - 1.5) << what;
+    EXPECT_LE(bounds->left - window.left, shape.left * scale + flare + 1.5) << what;
+    EXPECT_LE(bounds->right - window.left, shape.right * scale + 1.5) << what;
+    EXPECT_GE(bounds->right - window.left, shape.right * scale - flare - 1.5) << what;
+    EXPECT_NEAR(bounds->top - window.top, shape.top * scale, 1.5) << what;
+    EXPECT_NEAR(bounds->bottom - window.top, shape.bottom * scale, 1.5) << what;
+  };
+  expect_shape("Idle");
+  EXPECT_FLOAT_EQ(island_->CurrentShapeRect().width(), 184.0f);
+
+  {
+    std::lock_guard lock(media_.mutex);
+    media_.pending.has_media = media_.pending.playing = true;
+    media_.pending.title = L"Song";
+  }
+  island_->OnMediaUpdate(false);
+  expect_shape("Media");
+  EXPECT_FLOAT_EQ(island_->CurrentShapeRect().width(), 264.0f);
+
+  island_->ShowNotification(L"App", L"Title", L"", nullptr);
+  expect_shape("Notification");
+  EXPECT_FLOAT_EQ(island_->CurrentShapeRect().width(), 344.0f);
+}
+
+TEST_F(IslandWindowTest, ABorderlessFullScreenWindowHidesTheIslandUntilItCloses) {
+  island_->Start();
+  ASSERT_TRUE(testing::PumpUntil([&] { return Settled(); }));
+
+  // Another program's window: the test's own windows never count.
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  wchar_t command[] = L"notepad.exe";
+  ASSERT_TRUE(CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  WaitForInputIdle(process.hProcess, 20000);
+  HWND notepad = nullptr;
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    notepad = FindWindowW(L"Notepad", nullptr);
+    return notepad != nullptr && IsWindowVisible(notepad);
+  }));
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& m = monitor.rcMonitor;
+  SetWindowLongPtrW(notepad, GWL_STYLE, WS_POPUP | WS_VISIBLE);
+  SetWindowPos(notepad, HWND_TOP, m.left, m.top, m.right - m.left, m.bottom - m.top, SWP_FRAMECHANGED);
+
+  EXPECT_TRUE(testing::PumpUntil([&] {
+    island_->CheckFullScreen(false);
+    return island_->record().full_screen_hidden;
+  }));
+  EXPECT_FALSE(IsWindowVisible(window_));
+
+  PostMessageW(notepad, WM_CLOSE, 0, 0);
+  WaitForSingleObject(process.hProcess, 20000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  EXPECT_TRUE(testing::PumpUntil([&] {
+    island_->CheckFullScreen(false);
+    return !island_->record().full_screen_hidden;
+  }));
+  EXPECT_TRUE(IsWindowVisible(window_));
 }
 
 TEST(FrameClockWindowTest, StopsPostingAndParksWhenItsWindowIsDestroyed) {

@@ -10,9 +10,11 @@ extern const Command kSettingsCommand;
 extern const Command kTrayMenuCommand;
 extern const Command kLyricsCommand;
 extern const Command kIslandCommand;
+extern const Command kGeometryCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kIslandCommand};
+  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kIslandCommand,
+                                      kGeometryCommand};
   return commands;
 }
 
