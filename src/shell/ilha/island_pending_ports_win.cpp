@@ -58,4 +58,8 @@ IslandActivities& WindowsIslandActivities() {
   return activities;
 }
 
+void LoadShelf() {}
+void RegisterShelfDropTarget(HWND) {}
+void CreateQuickControlsPanel(HWND) {}
+
 }  // namespace notch

@@ -1,11 +1,18 @@
 #pragma once
 // The island's panel and activity ports in the Windows build, for the parts
 // of the program that have not landed yet.
+#include <windows.h>
+
 #include "shell/ilha/island_ports.h"
 
 namespace notch {
 
 IslandPanel& WindowsIslandPanel();
 IslandActivities& WindowsIslandActivities();
+
+// Steps of the island's creation that belong to the shelf and the panel.
+void LoadShelf();
+void RegisterShelfDropTarget(HWND island);
+void CreateQuickControlsPanel(HWND island);
 
 }  // namespace notch

@@ -151,7 +151,10 @@ bool CreateIsland(HINSTANCE instance) {
                                       Host(), SharedMediaState());
   AttachIsland(window, g_island.get());
   g_window.store(window, std::memory_order_release);
+  LoadShelf();
+  RegisterShelfDropTarget(window);
   g_island->Start();
+  CreateQuickControlsPanel(window);
   PublishEnabled();
   return true;
 }
