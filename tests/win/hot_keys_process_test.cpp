@@ -34,13 +34,6 @@ class HeldHotKey {
   bool held_;
 };
 
-void CloseProgram(const testing::TemboNotchProcess& program) {
-  const HWND host = testing::FindProcessWindow(L"StandaloneTemboNotchHost", program.id());
-  ASSERT_NE(host, nullptr);
-  ASSERT_TRUE(PostMessageW(host, WM_CLOSE, 0, 0));
-  EXPECT_EQ(program.WaitForExit(), 0u);
-}
-
 TEST(HotKeysProcessTest, TakenAltSpaceMakesQuickSearchFallBackToCtrlAltSpace) {
   testing::ScopedSettingsFile no_saved_shortcut;
   const HeldHotKey alt_space(MOD_ALT, VK_SPACE);
@@ -53,7 +46,7 @@ TEST(HotKeysProcessTest, TakenAltSpaceMakesQuickSearchFallBackToCtrlAltSpace) {
   ASSERT_TRUE(program.WaitUntilIdle());
   EXPECT_FALSE(Free(MOD_CONTROL | MOD_ALT, VK_SPACE));
   EXPECT_FALSE(Free(MOD_CONTROL | MOD_ALT, 'N'));
-  CloseProgram(program);
+  EXPECT_EQ(program.Close(), 0u);
 
   EXPECT_TRUE(Free(MOD_CONTROL | MOD_ALT, VK_SPACE));
   EXPECT_TRUE(Free(MOD_CONTROL | MOD_ALT, 'N'));
@@ -66,7 +59,7 @@ TEST(HotKeysProcessTest, SavedShortcutIsRegisteredAndAltSpaceLeftAlone) {
   ASSERT_TRUE(program.WaitUntilIdle());
   EXPECT_FALSE(Free(MOD_CONTROL | MOD_SHIFT, 'K'));
   EXPECT_TRUE(Free(MOD_ALT, VK_SPACE));
-  CloseProgram(program);
+  EXPECT_EQ(program.Close(), 0u);
   EXPECT_TRUE(Free(MOD_CONTROL | MOD_SHIFT, 'K'));
 }
 

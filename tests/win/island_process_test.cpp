@@ -45,9 +45,7 @@ TEST(IslandProcessTest, CtrlAltNHidesAndShowsTheIsland) {
   PressCtrlAltN();
   EXPECT_TRUE(testing::PumpUntil([&] { return IsWindowVisible(island) != FALSE; }));
 
-  const HWND host = testing::FindProcessWindow(L"StandaloneTemboNotchHost", program.id());
-  ASSERT_TRUE(PostMessageW(host, WM_CLOSE, 0, 0));
-  EXPECT_EQ(program.WaitForExit(), 0u);
+  EXPECT_EQ(program.Close(), 0u);
 }
 
 }  // namespace

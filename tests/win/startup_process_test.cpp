@@ -25,7 +25,7 @@ TEST(StartupProcessTest, OneInstanceWithAHiddenHostWindowThatClosesCleanly) {
   ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
   EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
 
-  const HWND host = testing::FindProcessWindow(L"StandaloneTemboNotchHost", first.id());
+  const HWND host = first.HostWindow();
   ASSERT_NE(host, nullptr);
   wchar_t title[64] = {};
   GetWindowTextW(host, title, 64);
@@ -40,10 +40,8 @@ TEST(StartupProcessTest, OneInstanceWithAHiddenHostWindowThatClosesCleanly) {
     EXPECT_EQ(second.WaitForExit(), 0u);
   }
   EXPECT_TRUE(first.Running());
-  EXPECT_EQ(testing::FindProcessWindow(L"StandaloneTemboNotchHost", first.id()), host);
-
-  ASSERT_TRUE(PostMessageW(host, WM_CLOSE, 0, 0));
-  EXPECT_EQ(first.WaitForExit(), 0u);
+  EXPECT_EQ(first.HostWindow(), host);
+  EXPECT_EQ(first.Close(), 0u);
 }
 
 }  // namespace

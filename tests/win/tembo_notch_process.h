@@ -10,6 +10,17 @@ namespace notch::testing {
 
 inline constexpr DWORD kProcessWaitMs = 30000;
 
+// The top-level window of class `window_class` that belongs to process `id`.
+inline HWND FindProcessWindow(const wchar_t* window_class, DWORD id) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, window_class, nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == id) return window;
+  }
+  return nullptr;
+}
+
 class TemboNotchProcess {
  public:
   TemboNotchProcess() {
@@ -36,6 +47,14 @@ class TemboNotchProcess {
   // Returns once the process waits in its message loop.
   bool WaitUntilIdle() const { return WaitForInputIdle(info_.hProcess, kProcessWaitMs) == 0; }
   bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+  HWND HostWindow() const { return FindProcessWindow(L"StandaloneTemboNotchHost", id()); }
+  // Asks the program to exit as the tray menu's Exit does; returns the exit
+  // code, or STILL_ACTIVE when it did not end in time.
+  DWORD Close() const {
+    const HWND host = HostWindow();
+    if (host == nullptr || !PostMessageW(host, WM_CLOSE, 0, 0)) return STILL_ACTIVE;
+    return WaitForExit();
+  }
   // The exit code, or STILL_ACTIVE when it did not end in time.
   DWORD WaitForExit() const {
     WaitForSingleObject(info_.hProcess, kProcessWaitMs);
@@ -48,16 +67,5 @@ class TemboNotchProcess {
   bool started_ = false;
   PROCESS_INFORMATION info_{};
 };
-
-// The top-level window of class `window_class` that belongs to process `id`.
-inline HWND FindProcessWindow(const wchar_t* window_class, DWORD id) {
-  HWND window = nullptr;
-  while ((window = FindWindowExW(nullptr, window, window_class, nullptr)) != nullptr) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == id) return window;
-  }
-  return nullptr;
-}
 
 }  // namespace notch::testing

@@ -51,7 +51,7 @@ TEST(TrayIconTest, TheProgramShowsItsIconComesBackAfterTaskbarCreatedAndRemovesI
   testing::TemboNotchProcess program;
   ASSERT_TRUE(program.started());
   ASSERT_TRUE(program.WaitUntilIdle());
-  const HWND host = testing::FindProcessWindow(L"StandaloneTemboNotchHost", program.id());
+  const HWND host = program.HostWindow();
   ASSERT_NE(host, nullptr);
   EXPECT_TRUE(TrayIconExists(host));
 
@@ -60,8 +60,7 @@ TEST(TrayIconTest, TheProgramShowsItsIconComesBackAfterTaskbarCreatedAndRemovesI
   SendMessageW(host, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
   EXPECT_TRUE(TrayIconExists(host));
 
-  ASSERT_TRUE(PostMessageW(host, WM_CLOSE, 0, 0));
-  EXPECT_EQ(program.WaitForExit(), 0u);
+  EXPECT_EQ(program.Close(), 0u);
   EXPECT_FALSE(TrayIconExists(host));
 }
 
