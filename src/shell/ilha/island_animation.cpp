@@ -139,9 +139,9 @@ void Island::DrawFrame() {
     canvas->FillPath(*outline_, Brush::Solid({0.0f, 0.0f, 0.0f, 1.0f}));
     const ContentFade fade = ContentOpacities(now - r.last_state_change_ms, r.state, r.previous_state);
     if (fade.previous > 0.0f && r.previous_state != r.state) {
-      activities_.DrawContent(*canvas, r.previous_state, shape, fade.previous);
+      activities_.DrawContent(*canvas, {r.previous_state, r, shape, fade.previous, notch_height_, now});
     }
-    if (fade.current > 0.0f) activities_.DrawContent(*canvas, r.state, shape, fade.current);
+    if (fade.current > 0.0f) activities_.DrawContent(*canvas, {r.state, r, shape, fade.current, notch_height_, now});
     canvas->PopLayer();
 
     const PixelRect region = RegionRect(springs_.width.position, springs_.height.position, r.style, r.theme,

@@ -22,7 +22,7 @@ class PendingActivities final : public IslandActivities {
  public:
   HitItem HitTest(PointF) override { return {}; }
   void Activate(HitItem) override {}
-  void DrawContent(Canvas&, IslandState, const RectF&, float) override {}
+  void DrawContent(Canvas&, const IslandContentFrame&) override {}
   bool MediaViewAnimating() const override { return false; }
   void MediaViewTick() override {}
   void AdvanceLevelAnimation() override {}

@@ -12,6 +12,7 @@
 #include "render/canvas.h"
 #include "render/geometry.h"
 #include "shell/ilha/full_screen_test.h"
+#include "shell/ilha/island_record.h"
 #include "shell/ilha/island_types.h"
 
 namespace notch {
@@ -26,10 +27,6 @@ struct PowerReading {
   unsigned ac_line_status = 255;   // 0 offline, 1 online, 255 unknown
   unsigned battery_flag = 128;     // bit 7: no system battery
   unsigned battery_percent = 255;  // 0..100, 255 unknown
-};
-
-struct ScreenPoint {
-  int x = 0, y = 0;
 };
 
 class IslandPlatform {
@@ -103,6 +100,16 @@ class IslandPanel {
   virtual SizeF ContentSize() const = 0;
 };
 
+// What an activity needs to draw its content in one frame.
+struct IslandContentFrame {
+  IslandState state;  // whose content: the current or the previous state
+  const IslandRecord& record;
+  RectF shape;         // the shape now, in window DIPs
+  float opacity;       // the cross-fade's opacity for this content
+  float notch_height;  // N
+  double now_ms;
+};
+
 // What the island needs from the activities that draw inside it.
 class IslandActivities {
  public:
@@ -110,8 +117,9 @@ class IslandActivities {
   // The expanded card's interactive element at a point (DIPs), or kind 0.
   virtual HitItem HitTest(PointF point) = 0;
   virtual void Activate(HitItem item) = 0;
-  // Content of one state, drawn inside the shape with `opacity`.
-  virtual void DrawContent(Canvas& canvas, IslandState state, const RectF& shape, float opacity) = 0;
+  // Content of one state, drawn inside the shape (during a state change the
+  // previous state's content fades out while the new one fades in).
+  virtual void DrawContent(Canvas& canvas, const IslandContentFrame& frame) = 0;
 
   // The media view's level bars animate on their own timer.
   virtual bool MediaViewAnimating() const = 0;

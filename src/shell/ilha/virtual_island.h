@@ -167,7 +167,7 @@ class VirtualActivities final : public IslandActivities {
 
   HitItem HitTest(PointF point) override;
   void Activate(HitItem item) override { activated.push_back(item); }
-  void DrawContent(Canvas&, IslandState, const RectF&, float) override {}
+  void DrawContent(Canvas&, const IslandContentFrame&) override {}
   bool MediaViewAnimating() const override { return media_view_animating; }
   void MediaViewTick() override {}
   void AdvanceLevelAnimation() override {}
