@@ -24,7 +24,7 @@ struct MediaState {
   std::mutex mutex;
   MediaSnapshot pending;  // written by the media thread, copied by the island
   MediaWakeRequest request;
-  std::condition_variable wake;  // the media thread waits on it
+  std::condition_variable wake;        // the media thread waits on it
   std::uint32_t track_generation = 0;  // a new track or a refetch increments it
 };
 
