@@ -1,4 +1,5 @@
 // The native disk: the program's backslash paths name a real folder tree.
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -25,6 +26,9 @@ class PosixDisk final : public FileSystem {
       entry.is_regular_file = item.is_regular_file(error);
       entries.push_back(std::move(entry));
     }
+    // In name order, as NTFS lists a folder, so that native runs repeat.
+    std::sort(entries.begin(), entries.end(),
+              [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });
     return true;
   }
 

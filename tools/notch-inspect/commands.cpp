@@ -6,9 +6,10 @@
 namespace notch::inspect {
 
 extern const Command kSettingsCommand;
+extern const Command kSearchCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand};
+  static const std::array commands = {kSettingsCommand, kSearchCommand};
   return commands;
 }
 
