@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "common/text.h"
+#include "search/fuzzy_score.h"
 #include "search/search_text.h"
 
 namespace notch::quick {
@@ -39,6 +40,13 @@ bool FileArena::Add(std::wstring_view path, bool is_folder, int bonus) {
   record.stem_length = static_cast<std::uint16_t>(stem_end - name_start);
   record.bonus = static_cast<std::int16_t>(bonus);
   record.is_folder = is_folder;
+  record.name_classes = ByteClasses(std::string_view(lower).substr(name_start));
+  if (!records_.empty()) {
+    const FileRecord& previous = records_.back();
+    const std::string_view previous_folder = std::string_view(display_).substr(previous.offset, previous.name_start);
+    const bool same_folder = previous_folder == std::string_view(display).substr(0, name_start);
+    record.folder = static_cast<std::uint16_t>(previous.folder + (same_folder ? 0 : 1));
+  }
   display_ += display;
   lower_ += lower;
   records_.push_back(record);
@@ -49,18 +57,6 @@ void FileArena::ShrinkToFit() {
   lower_.shrink_to_fit();
   display_.shrink_to_fit();
   records_.shrink_to_fit();
-}
-
-FileEntry FileArena::Entry(std::size_t index) const {
-  const FileRecord& record = records_[index];
-  const std::string_view lower = std::string_view(lower_).substr(record.offset, record.path_length);
-  const std::string_view name = lower.substr(record.name_start);
-  return FileEntry{std::string_view(display_).substr(record.offset, record.path_length),
-                   lower,
-                   name,
-                   name.substr(0, record.stem_length),
-                   record.bonus,
-                   record.is_folder};
 }
 
 }  // namespace notch::quick

@@ -21,6 +21,8 @@ struct FileRecord {
   std::uint16_t stem_length = 0;  // bytes of the name up to its last dot
   std::int16_t bonus = 0;
   bool is_folder = false;
+  std::uint32_t name_classes = 0;  // ByteClasses of the lower-case name
+  std::uint16_t folder = 0;        // the same number for the entries of one folder in a row
 };
 
 // An entry read back; the views point into the arena.
@@ -31,6 +33,8 @@ struct FileEntry {
   std::string_view lower_stem;
   int bonus = 0;
   bool is_folder = false;
+  std::uint32_t name_classes = 0;
+  std::uint32_t folder = 0;
 };
 
 class FileArena {
@@ -44,7 +48,20 @@ class FileArena {
   void ShrinkToFit();
 
   std::size_t size() const { return records_.size(); }
-  FileEntry Entry(std::size_t index) const;
+  // Inline: a search reads every entry.
+  FileEntry Entry(std::size_t index) const {
+    const FileRecord& record = records_[index];
+    const std::string_view lower = std::string_view(lower_).substr(record.offset, record.path_length);
+    const std::string_view name = lower.substr(record.name_start);
+    return FileEntry{std::string_view(display_).substr(record.offset, record.path_length),
+                     lower,
+                     name,
+                     name.substr(0, record.stem_length),
+                     record.bonus,
+                     record.is_folder,
+                     record.name_classes,
+                     record.folder};
+  }
 
   std::size_t ArenaBytes() const { return display_.size(); }
 

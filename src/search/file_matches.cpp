@@ -22,14 +22,6 @@ constexpr std::wstring_view kEllipsis = L"\u2026";
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-// The better of the name's and the stem's score. Every fuzzy match is also a
-// plain subsequence of the name (the stem is the name's beginning), so most
-// files are turned away by that cheap test alone.
-int NameScore(std::string_view name, std::string_view stem, std::string_view word) {
-  if (!IsSubsequence(word, name)) return kNoMatch;
-  return std::max(FuzzyScore(stem, word), FuzzyScore(name, word));
-}
-
 struct Candidate {
   int score = 0;
   std::size_t name_length = 0;
@@ -56,6 +48,8 @@ class BestCandidates {
       std::push_heap(slots_.begin(), slots_.begin() + count_, Better);
     }
   }
+  // The lowest score that can still get in.
+  int Floor() const { return count_ < kMaxFileRows ? FileScorer::kNoFloor : slots_.front().score; }
   // The kept candidates, best first.
   std::span<Candidate> Sorted() {
     std::sort(slots_.begin(), slots_.begin() + count_, Better);
@@ -70,32 +64,74 @@ class BestCandidates {
 }  // namespace
 
 FileQuery::FileQuery(std::wstring_view lower_query) : whole(WideToUtf8(lower_query)) {
-  for (const std::wstring_view word : SplitWords(lower_query)) words.push_back(WideToUtf8(word));
+  for (const std::wstring_view word : SplitWords(lower_query)) {
+    words.push_back(WideToUtf8(word));
+    word_classes.push_back(ByteClasses(words.back()));
+  }
 }
 
-int ScoreFile(std::string_view lower_name, std::string_view lower_stem, std::string_view lower_path, int bonus,
-              const FileQuery& query) {
-  if (query.words.empty()) return kNoMatch;
+FileScorer::FileScorer(const FileQuery& query) : query_(query), folder_has_word_(query.words.size(), -1) {
+  for (const std::string& word : query.words) {
+    max_scattered_.push_back(MaxScatteredScore(CodePointCount(word)));
+    spans_folders_.push_back(word.find('\\') != std::string::npos);
+  }
+}
+
+bool FileScorer::MayHoldInName(std::size_t word, const FileEntry& entry) const {
+  const std::uint32_t needed = query_.word_classes[word];
+  return (entry.name_classes & needed) == needed;
+}
+
+// The better of the name's and the stem's score. Most files are turned
+// away by their byte classes alone.
+int FileScorer::NameScore(std::size_t word, const FileEntry& entry, bool with_scattered) const {
+  if (!MayHoldInName(word, entry)) return kNoMatch;
+  return NameFuzzyScore(entry.lower_name, entry.lower_stem.size(), query_.words[word], with_scattered);
+}
+
+bool FileScorer::PathContains(std::size_t word, const FileEntry& entry) {
+  const std::string_view text = query_.words[word];
+  // A word with a separator may span the folder and the name.
+  if (spans_folders_[word]) return Contains(entry.lower_path, text);
+  if (entry.folder != folder_) {
+    folder_ = entry.folder;
+    std::fill(folder_has_word_.begin(), folder_has_word_.end(), -1);
+  }
+  signed char& in_folder = folder_has_word_[word];
+  if (in_folder < 0) {
+    const std::string_view folder = entry.lower_path.substr(0, entry.lower_path.size() - entry.lower_name.size());
+    in_folder = Contains(folder, text) ? 1 : 0;
+  }
+  return in_folder == 1 || (MayHoldInName(word, entry) && Contains(entry.lower_name, text));
+}
+
+int FileScorer::Score(const FileEntry& entry, int floor) {
+  const std::vector<std::string>& words = query_.words;
+  if (words.empty()) return kNoMatch;
+  const std::string_view name = entry.lower_name;
+  const int bonus = entry.bonus;
   int score = 0;
-  if (query.words.size() == 1) {
-    const std::string_view word = query.words.front();
-    score = NameScore(lower_name, lower_stem, word);
-    if (score < 0) return Contains(lower_path, word) ? std::max(1, bonus + kFoundInPathScore) : kNoMatch;
-    if (lower_name == word) score = std::max(score, kNameEqualsQueryScore);
+  if (words.size() == 1) {
+    // Scattered letters score below any text match: a full list of better
+    // entries makes working them out pointless. (The path's own score is
+    // lower still.)
+    score = NameScore(0, entry, bonus + max_scattered_[0] >= floor);
+    if (score < 0) return PathContains(0, entry) ? std::max(1, bonus + kFoundInPathScore) : kNoMatch;
+    if (name == words.front()) score = std::max(score, kNameEqualsQueryScore);
   } else {
     bool all_in_name = true;
     int sum = 0;
-    for (const std::string& word : query.words) {
-      int word_score = NameScore(lower_name, lower_stem, word);
+    for (std::size_t w = 0; w < words.size(); ++w) {
+      int word_score = NameScore(w, entry, true);
       if (word_score < 0) {
-        if (!Contains(lower_path, word)) return kNoMatch;
+        if (!PathContains(w, entry)) return kNoMatch;
         word_score = kFoundInPathScore;
         all_in_name = false;
       }
       sum += word_score;
     }
-    score = (all_in_name ? kAllWordsInNameBonus : 0) + sum / static_cast<int>(query.words.size());
-    if (Contains(lower_name, query.whole)) score += kWholeQueryInNameBonus;
+    score = (all_in_name ? kAllWordsInNameBonus : 0) + sum / static_cast<int>(words.size());
+    if (Contains(name, query_.whole)) score += kWholeQueryInNameBonus;
     if (score < 0) return kNoMatch;
   }
   return std::max(1, bonus + score);
@@ -103,9 +139,11 @@ int ScoreFile(std::string_view lower_name, std::string_view lower_stem, std::str
 
 int ScorePath(std::wstring_view lower_path, int bonus, const FileQuery& query) {
   const std::string path = WideToUtf8(lower_path);
-  const std::string name = WideToUtf8(lower_path.substr(NameStart(lower_path)));
-  const std::string stem = WideToUtf8(Stem(lower_path.substr(NameStart(lower_path))));
-  return ScoreFile(name, stem, path, bonus, query);
+  const std::wstring_view wide_name = lower_path.substr(NameStart(lower_path));
+  const std::string_view name = std::string_view(path).substr(path.size() - WideToUtf8(wide_name).size());
+  FileEntry entry{path, path, name, name.substr(0, WideToUtf8(Stem(wide_name)).size()), bonus, false, ByteClasses(name),
+                  0};
+  return FileScorer(query).Score(entry);
 }
 
 std::wstring FolderSubtitle(std::wstring_view path, std::wstring_view profile) {
@@ -144,9 +182,10 @@ SearchResult FileRow(std::wstring_view path, bool is_folder, int score, std::wst
 void AppendFileMatches(std::vector<SearchResult>& rows, const FileArena& arena, const FileQuery& query,
                        std::string_view excluded_lower_path, std::wstring_view profile) {
   BestCandidates best;
+  FileScorer scorer(query);
   for (std::size_t i = 0; i < arena.size(); ++i) {
     const FileEntry entry = arena.Entry(i);
-    const int score = ScoreFile(entry.lower_name, entry.lower_stem, entry.lower_path, entry.bonus, query);
+    const int score = scorer.Score(entry, best.Floor());
     if (score < 0) continue;
     if (!excluded_lower_path.empty() && entry.lower_path == excluded_lower_path) continue;
     best.Offer(Candidate{score, entry.lower_name.size(), i});

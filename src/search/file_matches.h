@@ -16,15 +16,35 @@ struct FileQuery {
   explicit FileQuery(std::wstring_view lower_query);
   std::string whole;
   std::vector<std::string> words;
+  std::vector<std::uint32_t> word_classes;  // ByteClasses of each word
 };
 
-// The score of one file or folder, or kNoMatch to leave it out. Names match
-// through the fuzzy score; a word found only in the folders above still
-// counts a little.
-int ScoreFile(std::string_view lower_name, std::string_view lower_stem, std::string_view lower_path, int bonus,
-              const FileQuery& query);
+// Scores files and folders against one query: names match through the
+// fuzzy score, and a word found only in the folders above still counts a
+// little. Index entries of one folder come one after another, so what was
+// found in the folder part of the path is kept until the folder changes.
+class FileScorer {
+ public:
+  explicit FileScorer(const FileQuery& query);
+  // The entry's score, or kNoMatch to leave it out. A caller that keeps
+  // only entries scoring at least `floor` may get kNoMatch for the others.
+  int Score(const FileEntry& entry, int floor = kNoFloor);
+  static constexpr int kNoFloor = -1;
 
-// The same for a wide lower-case path, its name and stem taken from it.
+ private:
+  bool MayHoldInName(std::size_t word, const FileEntry& entry) const;
+  int NameScore(std::size_t word, const FileEntry& entry, bool with_scattered) const;
+  bool PathContains(std::size_t word, const FileEntry& entry);
+
+  const FileQuery& query_;
+  std::vector<int> max_scattered_;            // per word
+  std::vector<bool> spans_folders_;           // per word: holds a separator
+  std::uint32_t folder_ = kNoFolder;          // FileEntry::folder of folder_has_word_
+  std::vector<signed char> folder_has_word_;  // -1 not looked at yet
+  static constexpr std::uint32_t kNoFolder = 0xFFFFFFFF;
+};
+
+// The score of one wide lower-case path, its name and stem taken from it.
 int ScorePath(std::wstring_view lower_path, int bonus, const FileQuery& query);
 
 // The row of a file-system result: its name, and the folder it is in with

@@ -3,7 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
+#include "common/text.h"
 #include "search/fuzzy_score.h"
+#include "search/search_text.h"
 
 namespace notch::quick {
 namespace {
@@ -75,6 +80,39 @@ TEST(FileMatchesTest, KeepsTheTwentyBestWithShorterNamesWinningTies) {
   for (std::size_t i = 1; i < rows.size(); ++i) {
     EXPECT_EQ(rows[i].title.size(), 5 + 60 + (i - 1)) << i;
     EXPECT_EQ(rows[i].score, 1450 - 60);
+  }
+}
+
+// The scan skips work for entries that cannot make the list; it must keep
+// exactly the entries that scoring every one of them would.
+TEST(FileMatchesTest, KeepsWhatScoringEveryEntryWouldKeep) {
+  const std::vector<std::wstring> words = {L"Report", L"rope", L"Pro", L"photo", L"é", L"draft", L"x"};
+  FileArena arena;
+  std::vector<std::pair<std::wstring, int>> entries;
+  for (int i = 0; i < 400; ++i) {
+    const std::size_t n = static_cast<std::size_t>(i);
+    const std::wstring folder = L"D:\\" + words[n % 7] + L" " + std::to_wstring(n / 50) + L"\\" + words[(n / 3) % 7];
+    const std::wstring path = folder + L"\\" + words[(n * 5) % 7] + words[(n / 7) % 7] + L" " + words[(n / 2) % 7] +
+                              (n % 4 == 0 ? L"" : L".tx" + std::to_wstring(n % 3));
+    const int bonus = (n % 3 == 0) ? 160 : 0;
+    ASSERT_TRUE(arena.Add(path, n % 5 == 0, bonus));
+    entries.emplace_back(path, bonus);
+  }
+  for (const std::wstring query : {L"rep", L"re", L"rp", L"pro photo", L"é", L"d:\\rope", L"x draft", L"tx1", L"po"}) {
+    const FileQuery file_query(ToLower(query));
+    std::vector<std::tuple<int, std::size_t, std::size_t>> expected;  // score, name length, index
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      const int score = ScorePath(ToLower(entries[i].first), entries[i].second, file_query);
+      if (score >= 0) expected.emplace_back(-score, arena.Entry(i).lower_name.size(), i);
+    }
+    std::sort(expected.begin(), expected.end());
+    std::vector<SearchResult> rows;
+    AppendFileMatches(rows, arena, file_query, "", L"");
+    ASSERT_EQ(rows.size(), std::min(expected.size(), kMaxFileRows)) << WideToUtf8(query);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      EXPECT_EQ(rows[r].target, entries[std::get<2>(expected[r])].first) << WideToUtf8(query) << " row " << r;
+      EXPECT_EQ(rows[r].score, -std::get<0>(expected[r])) << WideToUtf8(query) << " row " << r;
+    }
   }
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "common/text.h"
 
 namespace notch::quick {
@@ -55,18 +58,31 @@ TEST(FuzzyScoreTest, ScatteredMatchingStopsAtLongQueriesAndSlashes) {
   EXPECT_EQ(Score(L"docs reports", L"d\\r"), kNoMatch);
 }
 
-TEST(FuzzyScoreTest, AgreesBetweenUtf8AndWideTextOnNonAsciiNames) {
+TEST(FuzzyScoreTest, AgreesBetweenTheIndexsUtf8AndWideText) {
   const std::wstring candidate = L"relatório ônibus são paulo";
   for (const std::wstring query : {L"ônibus", L"são", L"rsp", L"tório", L"relatório ônibus são paulo", L"ób"}) {
-    EXPECT_EQ(FuzzyScore(WideToUtf8(candidate), WideToUtf8(query)), Score(candidate, query)) << WideToUtf8(query);
+    EXPECT_EQ(NameFuzzyScore(WideToUtf8(candidate), WideToUtf8(candidate).size(), WideToUtf8(query)),
+              Score(candidate, query))
+        << WideToUtf8(query);
   }
   EXPECT_EQ(Score(candidate, L"são"), 1201 - 17);  // positions count characters, not bytes
 }
 
-TEST(FuzzyScoreTest, SubsequenceTestAcceptsEveryMatch) {
-  EXPECT_TRUE(IsSubsequence("vs", "visual studio"));
-  EXPECT_TRUE(IsSubsequence("", "anything"));
-  EXPECT_FALSE(IsSubsequence("sv", "vs"));
+TEST(FuzzyScoreTest, NameScoreIsTheBetterOfNameAndStem) {
+  const std::vector<std::string> names = {
+      "report.pdf", "report 2024.final.docx", "a.b", ".bashrc", "ab", "x re.are re", "are.x re", "visual studio.lnk",
+      "vs.code",    "relatório ônibus.txt",   "s.v"};
+  const std::vector<std::string> queries = {"re",   "report", "a.b", "a",  "b",   "ab",   ".bashrc", "vs",
+                                            "bash", "rp",     "ar",  "ôn", "pdf", "x re", "sv",      "v"};
+  for (const std::string& name : names) {
+    const std::size_t dot = name.rfind('.');
+    const std::size_t stem_length = dot == std::string::npos ? name.size() : dot;
+    for (const std::string& query : queries) {
+      const int expected = std::max(Score(Utf8ToWide(name.substr(0, stem_length)), Utf8ToWide(query)),
+                                    Score(Utf8ToWide(name), Utf8ToWide(query)));
+      EXPECT_EQ(NameFuzzyScore(name, stem_length, query), expected) << name << " / " << query;
+    }
+  }
 }
 
 }  // namespace
