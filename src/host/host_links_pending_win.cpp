@@ -17,8 +17,6 @@ void ShowNotification(const NotificationBlock&) {}
 
 void RegisterHotKeys(HWND) {}
 
-void StartQuickSearch() {}
-
 void AddTrayIcon(HWND) {}
 void DeleteTrayIcon(HWND) {}
 void OnTrayIconMessage(HWND, LPARAM) {}
