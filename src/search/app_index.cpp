@@ -26,11 +26,6 @@ bool HasAppExtension(std::wstring_view name) {
                      [&](std::wstring_view extension) { return lower.ends_with(extension); });
 }
 
-std::wstring_view WithoutSurroundingQuotes(std::wstring_view text) {
-  if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') return text.substr(1, text.size() - 2);
-  return text;
-}
-
 class AppCollector {
  public:
   void Offer(std::wstring_view name, std::wstring_view target, const wchar_t* subtitle) {
@@ -67,9 +62,9 @@ class AppCollector {
   }
 
   void AddAppPath(const FileSystem& disk, const AppPathEntry& entry) {
-    const std::wstring_view target = WithoutSurroundingQuotes(entry.value);
+    const std::wstring_view target = Unquoted(entry.value);
     if (target.empty() || disk.Probe(target) != PathKind::File) return;
-    std::wstring_view name = Stem(target.substr(NameStart(target)));
+    std::wstring_view name = FileStem(target);
     if (name.empty()) name = Stem(entry.subkey);
     Offer(name, target, kAppSubtitle);
   }

@@ -28,8 +28,6 @@ constexpr wchar_t kDefaultLabel[] = L"Default";
 constexpr wchar_t kCustomLabel[] = L"Custom";
 constexpr std::wstring_view kExe = L".exe";
 
-std::wstring_view FileStem(std::wstring_view path) { return Stem(path.substr(NameStart(path))); }
-
 class BrowserList {
  public:
   explicit BrowserList(const LaunchPlatform& platform) : platform_(platform) {

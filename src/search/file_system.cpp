@@ -5,29 +5,29 @@
 namespace notch::quick {
 namespace {
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
-
 // Length of the root ("C:\", "\\server\share\", "\") that a path starts with.
 std::size_t RootLength(std::wstring_view path) {
-  if (path.size() >= 2 && path[1] == L':') return (path.size() >= 3 && IsSeparator(path[2])) ? 3 : 2;
-  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+  if (path.size() >= 2 && path[1] == L':') return (path.size() >= 3 && IsPathSeparator(path[2])) ? 3 : 2;
+  if (path.size() >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1])) {
     std::size_t at = path.find_first_of(L"\\/", 2);                              // end of the server name
     if (at != std::wstring_view::npos) at = path.find_first_of(L"\\/", at + 1);  // end of the share
     return at == std::wstring_view::npos ? path.size() : at + 1;
   }
-  return (!path.empty() && IsSeparator(path[0])) ? 1 : 0;
+  return (!path.empty() && IsPathSeparator(path[0])) ? 1 : 0;
 }
 
 std::wstring_view WithoutTrailingSeparators(std::wstring_view path, std::size_t root) {
-  while (path.size() > root && IsSeparator(path.back())) path.remove_suffix(1);
+  while (path.size() > root && IsPathSeparator(path.back())) path.remove_suffix(1);
   return path;
 }
 
 }  // namespace
 
+bool IsPathSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
 std::wstring JoinPath(std::wstring_view folder, std::wstring_view name) {
   std::wstring path(folder);
-  if (!path.empty() && !IsSeparator(path.back())) path.push_back(L'\\');
+  if (!path.empty() && !IsPathSeparator(path.back())) path.push_back(L'\\');
   path.append(name);
   return path;
 }
@@ -47,6 +47,8 @@ std::wstring_view LastComponent(std::wstring_view path) {
   path = WithoutTrailingSeparators(path, root);
   return path.size() <= root ? std::wstring_view() : path.substr(std::max(root, NameStart(path)));
 }
+
+std::wstring_view FileStem(std::wstring_view path) { return Stem(path.substr(NameStart(path))); }
 
 std::optional<std::wstring_view> ParentFolder(std::wstring_view path) {
   const std::size_t root = RootLength(path);

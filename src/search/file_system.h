@@ -31,12 +31,16 @@ class FileSystem {
 // The machine's own disk.
 const FileSystem& LocalDisk();
 
+bool IsPathSeparator(wchar_t c);
+
 // `folder` + "\" + `name`, without doubling a trailing separator.
 std::wstring JoinPath(std::wstring_view folder, std::wstring_view name);
 // Where the last component starts (after the last "\" or "/").
 std::size_t NameStart(std::wstring_view path);
 // The name without its extension (up to the last dot).
 std::wstring_view Stem(std::wstring_view name);
+// The stem of the path's last component.
+std::wstring_view FileStem(std::wstring_view path);
 // The last component, ignoring trailing separators; empty for a root.
 std::wstring_view LastComponent(std::wstring_view path);
 // The folder that holds `path`: "C:\" for "C:\Users", nothing for a root.

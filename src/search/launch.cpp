@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "search/link_rule.h"
+#include "search/search_text.h"
 
 namespace notch::quick {
 namespace {
@@ -22,10 +23,6 @@ constexpr wchar_t kPowerShell[] = L"powershell.exe";
 
 LaunchOutcome Done() { return {true, {}}; }
 LaunchOutcome Failed(std::wstring message) { return {false, std::move(message)}; }
-
-std::wstring Quoted(std::wstring_view text) { return L"\"" + std::wstring(text) + L"\""; }
-
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
 LaunchOutcome OpenLink(const std::wstring& target, std::wstring_view browser_path, LaunchPlatform& platform) {
   const std::optional<std::wstring> link = LinkFromText(target);
@@ -60,7 +57,7 @@ LaunchOutcome OpenResult(const SearchResult& result, std::wstring_view browser_p
 }
 
 std::wstring TerminalFolderArgument(std::wstring_view folder) {
-  while (folder.size() > 3 && IsSeparator(folder.back())) folder.remove_suffix(1);
+  while (folder.size() > 3 && IsPathSeparator(folder.back())) folder.remove_suffix(1);
   std::wstring argument(folder);
   if (argument.ends_with(L'\\')) argument.push_back(L'.');
   return argument;

@@ -21,8 +21,6 @@ SearchResult SettingsRow(const SettingsEntry& entry, int score) {
   return SearchResult{ResultKind::Setting, entry.title, entry.subtitle, entry.target, {}, entry.icon, score};
 }
 
-std::wstring Quoted(std::wstring_view text) { return L"\"" + std::wstring(text) + L"\""; }
-
 std::wstring SearchTitle(const WebShortcut& shortcut, std::wstring_view text) {
   return L"Search " + std::wstring(shortcut.name) + L" for " + Quoted(text);
 }
@@ -65,8 +63,7 @@ std::optional<SearchResult> LinkRow(std::wstring_view trimmed, std::wstring_view
 }
 
 std::optional<SearchResult> PathRow(std::wstring_view trimmed, const FileSystem& disk) {
-  std::wstring_view path = trimmed;
-  if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"') path = path.substr(1, path.size() - 2);
+  const std::wstring_view path = Unquoted(trimmed);
   const bool drive = path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == L':';
   if (CodePointCount(path) <= 2 || !(drive || path.starts_with(L"\\\\"))) return std::nullopt;
   const std::optional<PathKind> kind = disk.Probe(path);

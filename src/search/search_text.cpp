@@ -94,6 +94,13 @@ std::size_t CodePointCount(std::string_view utf8) {
   return count;
 }
 
+std::wstring Quoted(std::wstring_view text) { return L"\"" + std::wstring(text) + L"\""; }
+
+std::wstring_view Unquoted(std::wstring_view text) {
+  if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') return text.substr(1, text.size() - 2);
+  return text;
+}
+
 std::wstring PercentEncode(std::wstring_view text) {
   constexpr char kHex[] = "0123456789ABCDEF";
   std::wstring encoded;

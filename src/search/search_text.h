@@ -28,6 +28,10 @@ bool IsWordCharacter(char32_t c);
 std::size_t CodePointCount(std::wstring_view text);
 std::size_t CodePointCount(std::string_view utf8);
 
+// The text in double quotes, and the text without one pair around it.
+std::wstring Quoted(std::wstring_view text);
+std::wstring_view Unquoted(std::wstring_view text);
+
 // UTF-8 with A-Z, a-z, 0-9 and "-._~" kept and every other byte as %XX.
 std::wstring PercentEncode(std::wstring_view text);
 
