@@ -112,9 +112,9 @@ int FileScorer::Score(const FileEntry& entry, int floor) {
   const int bonus = entry.bonus;
   int score = 0;
   if (words.size() == 1) {
-    // Scattered letters score below any text match: a full list of better
-    // entries makes working them out pointless. (The path's own score is
-    // lower still.)
+    // Scattered letters score at most MaxScatteredScore (a path match less
+    // still): once every kept entry scores higher, working them out is
+    // pointless.
     score = NameScore(0, entry, bonus + max_scattered_[0] >= floor);
     if (score < 0) return PathContains(0, entry) ? std::max(1, bonus + kFoundInPathScore) : kNoMatch;
     if (name == words.front()) score = std::max(score, kNameEqualsQueryScore);

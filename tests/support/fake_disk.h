@@ -2,6 +2,7 @@
 // An in-memory folder tree with Windows path rules (either separator, any
 // letter case), for the Quick Search tests.
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <optional>
@@ -25,7 +26,7 @@ class FakeDisk final : public quick::FileSystem {
 
   // Called before every listing; tests move their clock here.
   std::function<void()> on_list;
-  mutable int list_calls = 0;
+  mutable std::atomic<int> list_calls{0};  // the index builds list from two threads
 
   bool List(std::wstring_view folder, std::vector<quick::DirectoryEntry>& entries) const override {
     ++list_calls;
