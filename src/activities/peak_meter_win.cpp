@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include <endpointvolume.h>
-#include <mmdeviceapi.h>
 #include <wrl/client.h>
+
+#include "common/core_audio_win.h"
 
 namespace notch {
 namespace {
