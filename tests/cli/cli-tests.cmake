@@ -18,3 +18,5 @@ notch_cli_test(lyrics.lyricsplus lyrics-lyricsplus.json lyrics lyricsplus lyrics
 notch_cli_test(lyrics.unison lyrics-unison.json lyrics unison lyrics/unison.json)
 notch_cli_test(lyrics.betterlyrics lyrics-betterlyrics.json lyrics betterlyrics lyrics/betterlyrics.json)
 notch_cli_test(lyrics.genius lyrics-genius.json lyrics genius lyrics/genius.json)
+notch_cli_test(lyrics-plan.full lyrics-plan-full.json lyrics-plan "AC/DC & Co" "Ártist" "Back in Black" 215 me@example.org)
+notch_cli_test(lyrics-plan.no-contact lyrics-plan-no-contact.json lyrics-plan Song Artist Album 3601 me@example)

@@ -9,9 +9,10 @@ namespace notch::inspect {
 extern const Command kSettingsCommand;
 extern const Command kTrayMenuCommand;
 extern const Command kLyricsCommand;
+extern const Command kLyricsPlanCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand};
+  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kLyricsPlanCommand};
   return commands;
 }
 
