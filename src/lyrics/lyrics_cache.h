@@ -19,7 +19,7 @@ class LyricsCache {
 
   struct Entry {
     LyricsQuery query;
-    SharedSheet sheet;       // absent when no service had lyrics
+    SharedSheet sheet;        // absent when no service had lyrics
     std::uint64_t expiry_ms;  // monotonic ms, or kNeverExpires
   };
 

@@ -33,8 +33,7 @@ class ProgramLyricsWorkers {
 void StartLyricsWorkers() {
   // Never destroyed: the workers run, possibly inside a request, until the
   // process ends.
-  static ProgramLyricsWorkers& workers =
-      *new ProgramLyricsWorkers(AppSettings().Read(setting::kLyricsContactEmail));
+  static ProgramLyricsWorkers& workers = *new ProgramLyricsWorkers(AppSettings().Read(setting::kLyricsContactEmail));
   workers.Start();
 }
 

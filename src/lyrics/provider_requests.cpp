@@ -7,8 +7,7 @@ namespace notch::lyrics {
 namespace {
 
 constexpr std::size_t kMaxContactLength = 254;
-constexpr std::wstring_view kContactCharacters =
-    L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789@._+-";
+constexpr std::wstring_view kContactCharacters = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789@._+-";
 constexpr std::size_t kIsrcLength = 12;
 constexpr std::wstring_view kIsrcCharacters = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 

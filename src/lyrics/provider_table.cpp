@@ -9,6 +9,7 @@ namespace {
 constexpr std::wstring_view kHttps = L"https://";
 
 // The Genius proxy has no public endpoint of its own: this host is ours.
+// clang-format off
 constexpr std::array kProviders = {
     ProviderInfo{ProviderId::Lrclib, "LRCLIB", L"lrclib.net", L"",
                  {L"/api/get?track_name=", L"&artist_name=", L"&album_name=", L"&duration="}, 2200},
@@ -26,6 +27,7 @@ constexpr std::array kProviders = {
     ProviderInfo{ProviderId::Genius, "Genius", L"genius-proxy.tembo-notch.workers.dev", L"https://genius.com",
                  {L"/?title=", L"&artist=", L"", L""}, 1800},
 };
+// clang-format on
 
 }  // namespace
 

@@ -74,8 +74,7 @@ ProviderResult FetchIsrcDocument(const HttpClient& http, std::wstring_view isrc,
                                  const Credit& credit) {
   const ProviderInfo* service = FindProvider(ProviderId::IsrcMatch);
   const std::wstring path = std::wstring(kIsrcDocumentStart) + std::wstring(isrc) + std::wstring(kIsrcDocumentEnd);
-  const HttpResult answer =
-      http.Get({std::wstring(service->host), path, service->timeout_ms, std::wstring(contact)});
+  const HttpResult answer = http.Get({std::wstring(service->host), path, service->timeout_ms, std::wstring(contact)});
   return FromAnswer(answer, ReadTtml(answer.body, credit));
 }
 
@@ -157,8 +156,7 @@ HttpResult HttpClient::Get(const ProviderRequest& request) const {
   return HttpsGet(transport, clock, request.host, request.path, request.timeout_ms, request.contact);
 }
 
-ProviderResult RunProvider(const HttpClient& http, const LyricsQuery& query, ProviderId id,
-                           std::wstring_view contact) {
+ProviderResult RunProvider(const HttpClient& http, const LyricsQuery& query, ProviderId id, std::wstring_view contact) {
   // A worker thread must outlive any answer; an unexpected failure (memory,
   // a transport's own error) is a try-again-later like any other.
   try {

@@ -4,8 +4,8 @@
 
 #include "lyrics/json_members.h"
 #include "lyrics/lrc_reader.h"
-#include "lyrics/ttml_reader.h"
 #include "lyrics/provider_table.h"
+#include "lyrics/ttml_reader.h"
 
 namespace notch::lyrics {
 namespace {

@@ -1,9 +1,8 @@
 // One worker at a time, on the test thread: each query is published, then
 // served at once, so that every rule of the cascade is checked in order.
-#include "lyrics/lyrics_workers.h"
-
 #include <gtest/gtest.h>
 
+#include "lyrics/lyrics_workers.h"
 #include "lyrics/ttml_reader.h"
 #include "support/fake_http_transport.h"
 #include "support/lyrics_answers.h"
@@ -16,7 +15,7 @@ using testing::FakeHttpAnswer;
 using testing::Ok;
 using testing::WithStatus;
 
-constexpr wchar_t kContact[] = L"me@example.org";
+using testing::kTestContact;
 
 const LyricsQuery kSong{L"Song", L"Artist", L"Album", 200};
 const LyricsQuery kOther{L"Other", L"Artist", L"", 0};
@@ -25,7 +24,7 @@ SharedSheet MakeSheet(const std::string& ttml) { return std::make_shared<const S
 
 class LyricsWorkerTest : public ::testing::Test {
  protected:
-  LyricsWorker MakeWorker(int number) { return LyricsWorker(ports_, LyricsWorkerSpecs(kContact)[number - 1]); }
+  LyricsWorker MakeWorker(int number) { return LyricsWorker(ports_, LyricsWorkerSpecs(kTestContact)[number - 1]); }
 
   void Publish(const std::optional<LyricsQuery>& query) {
     std::lock_guard lock(media_.mutex);
@@ -50,15 +49,10 @@ class LyricsWorkerTest : public ::testing::Test {
     return media_.pending.lyrics;
   }
 
-  void Answer(ProviderId id, const LyricsQuery& query, FakeHttpAnswer answer) {
-    const ProviderRequest request = std::get<ProviderRequest>(FirstRequest(query, id, kContact));
-    transport_.Script(request.host, request.path, std::move(answer));
+  void Answer(ProviderId id, const LyricsQuery& query, testing::FakeHttpAnswer answer) {
+    testing::AnswerFirstRequest(transport_, id, query, std::move(answer));
   }
-  int RequestsTo(ProviderId id) const {
-    int count = 0;
-    for (const HttpRequest& request : transport_.requests()) count += request.host == FindProvider(id)->host;
-    return count;
-  }
+  int RequestsTo(ProviderId id) const { return testing::RequestsTo(transport_, id); }
 
   MediaState media_;
   ManualClock clock_{1000};
@@ -78,6 +72,12 @@ TEST_F(LyricsWorkerTest, PublishesEachBetterSheetAndStopsAtWordSyncedLyrics) {
   EXPECT_EQ(KindOf(Shown().get()), SheetKind::WordSynced);
   EXPECT_EQ(posts_, 2);
   EXPECT_EQ(RequestsTo(ProviderId::Genius), 0);
+
+  // A search that ended with word-synced lyrics is kept.
+  PublishAndServe(worker, kOther);
+  PublishAndServe(worker, kSong);
+  EXPECT_EQ(KindOf(Shown().get()), SheetKind::WordSynced);
+  EXPECT_EQ(RequestsTo(ProviderId::LyricsPlus), 2);
 }
 
 TEST_F(LyricsWorkerTest, AnEqualKindNeverReplacesTheShownSheet) {

@@ -28,7 +28,7 @@ void Await(std::condition_variable& changed, std::unique_lock<std::mutex>& lock,
   EXPECT_TRUE(changed.wait_for(lock, kHangGuard, done)) << "the workers never got there";
 }
 
-constexpr wchar_t kContact[] = L"me@example.org";
+using testing::kTestContact;
 const LyricsQuery kSong{L"Song", L"Artist", L"Album", 200};
 const LyricsQuery kOther{L"Other", L"Artist", L"", 0};
 
@@ -84,7 +84,7 @@ class Counter {
 class LyricsWorkersThreadedTest : public ::testing::Test {
  protected:
   LyricsWorkersThreadedTest() {
-    for (LyricsWorkerSpec& spec : LyricsWorkerSpecs(kContact)) {
+    for (LyricsWorkerSpec& spec : LyricsWorkerSpecs(kTestContact)) {
       workers_.push_back(std::make_unique<LyricsWorker>(ports_, std::move(spec)));
     }
     for (std::size_t i = 0; i < workers_.size(); ++i) {
@@ -107,8 +107,7 @@ class LyricsWorkersThreadedTest : public ::testing::Test {
     return gate;
   }
   void Answer(ProviderId id, const LyricsQuery& query, testing::FakeHttpAnswer answer) {
-    const ProviderRequest request = std::get<ProviderRequest>(FirstRequest(query, id, kContact));
-    transport_.Script(request.host, request.path, std::move(answer));
+    testing::AnswerFirstRequest(transport_, id, query, std::move(answer));
   }
   std::uint64_t Publish(const LyricsQuery& query) {
     std::lock_guard lock(media_.mutex);
@@ -120,18 +119,15 @@ class LyricsWorkersThreadedTest : public ::testing::Test {
   void AwaitHandled(std::uint64_t generation) {
     std::unique_lock lock(handled_mutex_);
     Await(handled_changed_, lock, [&] {
-      return std::all_of(handled_.begin(), handled_.end(), [&](std::uint64_t handled) { return handled >= generation; });
+      return std::all_of(handled_.begin(), handled_.end(),
+                         [&](std::uint64_t handled) { return handled >= generation; });
     });
   }
   SharedSheet Shown() {
     std::lock_guard lock(media_.mutex);
     return media_.pending.lyrics;
   }
-  int RequestsTo(ProviderId id) const {
-    int count = 0;
-    for (const HttpRequest& request : transport_.requests()) count += request.host == FindProvider(id)->host;
-    return count;
-  }
+  int RequestsTo(ProviderId id) const { return testing::RequestsTo(transport_, id); }
 
   MediaState media_;
   ManualClock clock_;  // never moved here: the workers read it freely
@@ -241,7 +237,7 @@ TEST(LyricsWorkerPoolThreadedTest, StartsItsThreeWorkersOnce) {
     transport.BeforeAnswer(std::wstring(provider.host), [&requests] { requests.Add(); });
   }
   {
-    LyricsWorkerPool pool({media, transport, clock, {}}, kContact);
+    LyricsWorkerPool pool({media, transport, clock, {}}, kTestContact);
     EXPECT_TRUE(pool.Start());
     EXPECT_FALSE(pool.Start());
     {

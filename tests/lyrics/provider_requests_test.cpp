@@ -14,7 +14,8 @@ std::wstring PathFor(const LyricsQuery& query, ProviderId id) {
   return std::holds_alternative<ProviderRequest>(first) ? std::get<ProviderRequest>(first).path : L"(skipped)";
 }
 
-RequestSkip SkipFor(const LyricsQuery& query, ProviderId id = ProviderId::Lrclib, std::wstring_view contact = kContact) {
+RequestSkip SkipFor(const LyricsQuery& query, ProviderId id = ProviderId::Lrclib,
+                    std::wstring_view contact = kContact) {
   const auto first = FirstRequest(query, id, contact);
   return std::holds_alternative<RequestSkip>(first) ? std::get<RequestSkip>(first) : RequestSkip::UnknownProvider;
 }

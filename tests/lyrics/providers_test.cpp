@@ -17,7 +17,7 @@ using testing::Ok;
 using testing::ResultsAnswer;
 using testing::WithStatus;
 
-constexpr wchar_t kContact[] = L"me@example.org";
+using testing::kTestContact;
 constexpr wchar_t kIsrcDocument[] = L"/s/USRC17607839.ttml";
 constexpr wchar_t kIsrcLink[] = L"https://lrc.red/s/USRC17607839";
 
@@ -25,12 +25,10 @@ std::wstring HostOf(ProviderId id) { return std::wstring(FindProvider(id)->host)
 
 class ProvidersTest : public ::testing::Test {
  protected:
-  // Scripts the answer to the provider's first request for the query.
   void AnswerFirst(ProviderId id, FakeHttpAnswer answer) {
-    const ProviderRequest request = std::get<ProviderRequest>(FirstRequest(query_, id, kContact));
-    transport_.Script(request.host, request.path, std::move(answer));
+    testing::AnswerFirstRequest(transport_, id, query_, std::move(answer));
   }
-  ProviderResult Run(ProviderId id, std::wstring_view contact = kContact) {
+  ProviderResult Run(ProviderId id, std::wstring_view contact = kTestContact) {
     return RunProvider(http_, query_, id, contact);
   }
   std::size_t RequestCount() const { return transport_.requests().size(); }
@@ -52,10 +50,8 @@ TEST_F(ProvidersTest, SimpleProvidersReadTheirOwnAnswer) {
       {ProviderId::Lrclib, testing::ReadTestData(L"lyrics\\lrclib.json"), SheetKind::LineSynced, L""},
       {ProviderId::BetterLyrics, testing::BetterLyricsAnswer(testing::WordTimedTtml()), SheetKind::WordSynced,
        L"Better Lyrics"},
-      {ProviderId::Unison, testing::ReadTestData(L"lyrics\\unison.json"), SheetKind::LineSynced,
-       L"Lyrics from Unison"},
-      {ProviderId::LyricsPlus, testing::ReadTestData(L"lyrics\\lyricsplus.json"), SheetKind::WordSynced,
-       L"LyricsPlus"},
+      {ProviderId::Unison, testing::ReadTestData(L"lyrics\\unison.json"), SheetKind::LineSynced, L"Lyrics from Unison"},
+      {ProviderId::LyricsPlus, testing::ReadTestData(L"lyrics\\lyricsplus.json"), SheetKind::WordSynced, L"LyricsPlus"},
       {ProviderId::Genius, testing::ReadTestData(L"lyrics\\genius.json"), SheetKind::Plain, L"Genius"},
   };
   for (const Case& c : cases) {
@@ -93,7 +89,7 @@ TEST_F(ProvidersTest, IsrcMatchFetchesTheFirstHitsDocumentWithTheContact) {
   ASSERT_EQ(KindOf(result.sheet.get()), SheetKind::WordSynced);
   EXPECT_EQ(result.sheet->credit, (Credit{L"lrc.red", kIsrcLink, L"", L""}));
   ASSERT_EQ(RequestCount(), 2u);
-  for (const HttpRequest& request : transport_.requests()) EXPECT_EQ(request.user_agent, HttpUserAgent(kContact));
+  for (const HttpRequest& request : transport_.requests()) EXPECT_EQ(request.user_agent, HttpUserAgent(kTestContact));
 }
 
 TEST_F(ProvidersTest, IsrcMatchRejectsHitsThatAreAnotherRecording) {
@@ -154,7 +150,8 @@ TEST_F(ProvidersTest, BiniLyricsIgnoresLinksItMayNotFollow) {
   for (const std::string& link :
        {std::string("https://example.org/x.ttml"), std::string("https://lyrics-api.binimum.org.example.org/x"),
         std::string("http://lyrics-api.binimum.org/x"), std::string("https://lyrics-api.binimum.org/a b"),
-        std::string("https://lyrics-api.binimum.org/a\\b"), long_link, std::string("https://lrc.red/s/USRC17607839.ttml")}) {
+        std::string("https://lyrics-api.binimum.org/a\\b"), long_link,
+        std::string("https://lrc.red/s/USRC17607839.ttml")}) {
     const std::size_t before = RequestCount();
     AnswerFirst(ProviderId::BiniLyrics, Ok(ResultsAnswer(link)));
     const ProviderResult result = Run(ProviderId::BiniLyrics, L"no contact");
@@ -173,7 +170,7 @@ TEST_F(ProvidersTest, BiniLyricsLinksToTheIsrcMatchServiceNeedTheContact) {
   const ProviderResult result = Run(ProviderId::BiniLyrics);
   ASSERT_EQ(KindOf(result.sheet.get()), SheetKind::WordSynced);
   EXPECT_EQ(result.sheet->credit, (Credit{L"BiniLyrics", kIsrcLink, L"", L""}));
-  EXPECT_EQ(transport_.requests().back().user_agent, HttpUserAgent(kContact));
+  EXPECT_EQ(transport_.requests().back().user_agent, HttpUserAgent(kTestContact));
   EXPECT_EQ(transport_.requests().back().path, kIsrcDocument);
 }
 
@@ -195,8 +192,7 @@ class ThrowingTransport final : public HttpTransport {
 TEST(ProvidersFailureTest, AnErrorWhileAskingIsNotAnAnswer) {
   ThrowingTransport transport;
   ManualClock clock;
-  const ProviderResult result =
-      RunProvider({transport, clock}, {L"Song", L"Artist", L"", 0}, ProviderId::Lrclib, L"");
+  const ProviderResult result = RunProvider({transport, clock}, {L"Song", L"Artist", L"", 0}, ProviderId::Lrclib, L"");
   EXPECT_FALSE(result.answered);
   EXPECT_FALSE(result.sheet);
   EXPECT_EQ(result.retry_after, 0u);

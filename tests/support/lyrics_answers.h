@@ -1,11 +1,13 @@
 #pragma once
 // Answers of the lyrics services for provider and worker tests: one of each
-// kind of sheet, and the lists the two-step services search with.
+// kind of sheet, the lists the two-step services search with, and where a
+// provider's answer for a query goes.
+#include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
+#include <variant>
 
-#include <nlohmann/json.hpp>
-
+#include "lyrics/provider_requests.h"
 #include "support/fake_http_transport.h"
 
 namespace notch::testing {
@@ -41,10 +43,27 @@ inline std::string LineTimedLrclibAnswer() { return LrclibAnswer("[00:01.00]la l
 
 inline std::string BetterLyricsAnswer(const std::string& ttml) { return nlohmann::json{{"ttml", ttml}}.dump(); }
 
-inline std::string HitsAnswer(nlohmann::json hit) { return nlohmann::json{{"hits", nlohmann::json::array({std::move(hit)})}}.dump(); }
+inline std::string HitsAnswer(nlohmann::json hit) {
+  return nlohmann::json{{"hits", nlohmann::json::array({std::move(hit)})}}.dump();
+}
 
 inline std::string ResultsAnswer(std::string_view lyrics_url) {
   return nlohmann::json{{"results", nlohmann::json::array({{{"lyricsUrl", lyrics_url}}})}}.dump();
+}
+
+inline constexpr wchar_t kTestContact[] = L"me@example.org";
+
+// Scripts the answer to the first request the provider sends for `query`.
+inline void AnswerFirstRequest(FakeHttpTransport& transport, lyrics::ProviderId id, const LyricsQuery& query,
+                               FakeHttpAnswer answer) {
+  const auto request = std::get<lyrics::ProviderRequest>(lyrics::FirstRequest(query, id, kTestContact));
+  transport.Script(request.host, request.path, std::move(answer));
+}
+
+inline int RequestsTo(const FakeHttpTransport& transport, lyrics::ProviderId id) {
+  int count = 0;
+  for (const HttpRequest& request : transport.requests()) count += request.host == lyrics::FindProvider(id)->host;
+  return count;
 }
 
 }  // namespace notch::testing

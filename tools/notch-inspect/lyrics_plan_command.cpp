@@ -92,8 +92,7 @@ int Run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
 }  // namespace
 
 extern const Command kLyricsPlanCommand;
-const Command kLyricsPlanCommand{"lyrics-plan", "the requests the lyrics cascade would send for a track", kHelp,
-                                 &Run};
+const Command kLyricsPlanCommand{"lyrics-plan", "the requests the lyrics cascade would send for a track", kHelp, &Run};
 
 namespace {
 
