@@ -80,17 +80,6 @@ TEST_F(LyricsWorkerTest, PublishesEachBetterSheetAndStopsAtWordSyncedLyrics) {
   EXPECT_EQ(RequestsTo(ProviderId::LyricsPlus), 2);
 }
 
-TEST_F(LyricsWorkerTest, AnEqualKindNeverReplacesTheShownSheet) {
-  const SharedSheet shown = MakeSheet(testing::LineTimedTtml());
-  LyricsWorker worker = MakeWorker(1);
-  Publish(kSong);
-  Show(shown);
-  Answer(ProviderId::Lrclib, kSong, Ok(testing::LineTimedLrclibAnswer()));
-  Serve(worker);
-  EXPECT_EQ(Shown(), shown);
-  EXPECT_EQ(posts_, 0);
-}
-
 TEST_F(LyricsWorkerTest, WordSyncedLyricsShownElsewhereEndTheSearchUncached) {
   LyricsWorker worker = MakeWorker(3);
   const SharedSheet elsewhere = MakeSheet(testing::WordTimedTtml());
