@@ -128,6 +128,22 @@ bool IsValidUtf8(std::string_view utf8) {
   return true;
 }
 
+bool IsValidWide(std::wstring_view wide) {
+  for (std::size_t i = 0; i < wide.size();) {
+    const std::size_t start = i;
+    // A genuine U+FFFD is one unit long; only a lone surrogate or a value
+    // beyond U+10FFFF also reads as U+FFFD.
+    if (NextCodePoint(wide, i) == kReplacementCharacter && wide[start] != static_cast<wchar_t>(0xFFFD)) return false;
+  }
+  return true;
+}
+
+std::size_t Utf16Length(std::wstring_view wide) {
+  std::size_t units = 0;
+  for (std::size_t i = 0; i < wide.size();) units += NextCodePoint(wide, i) >= 0x10000 ? 2 : 1;
+  return units;
+}
+
 bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
   if (a.size() != b.size()) return false;
   const auto fold = [](wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c; };

@@ -17,6 +17,13 @@ std::string WideToUtf8(std::wstring_view wide);
 // True when every byte belongs to a well-formed UTF-8 sequence.
 bool IsValidUtf8(std::string_view utf8);
 
+// True when the text holds only Unicode scalar values: no lone surrogate (and,
+// where wchar_t is 32 bits, no value beyond U+10FFFF).
+bool IsValidWide(std::wstring_view wide);
+
+// The text's length in UTF-16 code units, whatever the width of wchar_t.
+std::size_t Utf16Length(std::wstring_view wide);
+
 // Appends one Unicode scalar value in this platform's wchar_t encoding.
 void AppendCodePoint(std::wstring& out, char32_t code_point);
 

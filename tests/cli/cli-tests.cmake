@@ -34,3 +34,5 @@ notch_cli_test(search.shortcut search-shortcut.json search --index search/tree "
 notch_cli_test(search.calculation search-calculation.json search "2*(3+4)")
 notch_cli_test(search.link search-link.json search example.io)
 notch_cli_test(search.non_ascii search-non-ascii.json search --index search/tree "relatório")
+notch_cli_test(lyrics-plan.full lyrics-plan-full.json lyrics-plan "AC/DC & Co" "Ártist" "Back in Black" 215 me@example.org)
+notch_cli_test(lyrics-plan.no-contact lyrics-plan-no-contact.json lyrics-plan Song Artist Album 3601 me@example)

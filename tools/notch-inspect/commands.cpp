@@ -12,10 +12,11 @@ extern const Command kLyricsCommand;
 extern const Command kIslandCommand;
 extern const Command kGeometryCommand;
 extern const Command kSearchCommand;
+extern const Command kLyricsPlanCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kIslandCommand,
-                                      kGeometryCommand, kSearchCommand};
+  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kLyricsPlanCommand,
+                                      kIslandCommand,   kGeometryCommand, kSearchCommand};
   return commands;
 }
 
