@@ -51,6 +51,13 @@ constexpr std::optional<Guid> ParseGuid(std::string_view text) {
   return guid;
 }
 
+// A GUID written in the source; malformed text does not compile.
+consteval Guid GuidLiteral(std::string_view text) {
+  const std::optional<Guid> guid = ParseGuid(text);
+  if (!guid) throw "malformed GUID literal";
+  return *guid;
+}
+
 // The registry form without braces, lower case, as type signatures spell it.
 std::string FormatGuid(const Guid& guid);
 

@@ -6,7 +6,7 @@ namespace notch::winrt {
 namespace {
 
 // The namespace of all parameterized interface IIDs.
-constexpr Guid kParameterizedNamespace = *ParseGuid("11f47ad5-7b73-42c0-abae-878b1e16adee");
+constexpr Guid kParameterizedNamespace = GuidLiteral("11f47ad5-7b73-42c0-abae-878b1e16adee");
 
 // A GUID's bytes in network order, as name-based UUIDs hash them.
 void AppendBigEndian(std::string& out, const Guid& guid) {
