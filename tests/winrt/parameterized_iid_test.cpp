@@ -13,12 +13,14 @@ const Guid kTypedEventHandler = Iid("9de1c534-6ae1-11e0-84e1-18a905bcc53f");
 const Guid kReference = Iid("61c17706-2d65-11e0-9ae8-d48564015472");
 
 std::string MediaClass(std::string_view name, const char* default_interface) {
-  return RuntimeClassSignature("Windows.Media.Control." + std::string(name), InterfaceSignature(Iid(default_interface)));
+  return RuntimeClassSignature("Windows.Media.Control." + std::string(name),
+                               InterfaceSignature(Iid(default_interface)));
 }
 
 const std::string kSessionManager =
     MediaClass("GlobalSystemMediaTransportControlsSessionManager", "cace8eac-e86e-504a-ab31-5ff8ff1bce49");
-const std::string kSession = MediaClass("GlobalSystemMediaTransportControlsSession", "7148c835-9b14-5ae2-ab85-dc9b1c14e1a8");
+const std::string kSession =
+    MediaClass("GlobalSystemMediaTransportControlsSession", "7148c835-9b14-5ae2-ab85-dc9b1c14e1a8");
 const std::string kStreamWithContentType = InterfaceSignature(Iid("cc254827-4b3d-438f-9232-10c76bc7e038"));
 
 TEST(ParameterizedIidTest, BuildsSignaturesAsTheMetadataSpellsThem) {
@@ -44,13 +46,12 @@ TEST(ParameterizedIidTest, MatchesThePublishedInstances) {
       {ParameterizedSignature(kAsyncOperation, {kSessionManager}), "3eec115e-7346-5c27-8c5f-da78514a277b"},
       {ParameterizedSignature(kAsyncOperationCompletedHandler, {kSessionManager}),
        "10f0074e-923d-5510-8f4a-dde37754ca0e"},
-      {ParameterizedSignature(kTypedEventHandler,
-                              {kSession, MediaClass("MediaPropertiesChangedEventArgs",
-                                                    "7d3741cb-adf0-5cef-91ba-cfabcdd77678")}),
+      {ParameterizedSignature(kTypedEventHandler, {kSession, MediaClass("MediaPropertiesChangedEventArgs",
+                                                                        "7d3741cb-adf0-5cef-91ba-cfabcdd77678")}),
        "0f2ce2b7-afa7-5ed0-8cb6-8c40cf9b3a5f"},
-      {ParameterizedSignature(kTypedEventHandler,
-                              {kSessionManager, MediaClass("CurrentSessionChangedEventArgs",
-                                                           "6969cb39-0bfa-5fe0-8d73-09cc5e5408e1")}),
+      {ParameterizedSignature(
+           kTypedEventHandler,
+           {kSessionManager, MediaClass("CurrentSessionChangedEventArgs", "6969cb39-0bfa-5fe0-8d73-09cc5e5408e1")}),
        "228bd0ed-1fa2-5e9b-a6ec-42566173103b"},
       {ParameterizedSignature(kAsyncOperation, {kStreamWithContentType}), "c4a57c5e-32b0-55b3-ad13-ce1c23041ed6"},
       {ParameterizedSignature(kAsyncOperationCompletedHandler, {kStreamWithContentType}),

@@ -34,8 +34,8 @@ TEST(Sha1Test, LengthsAroundTheBlockEdges) {
   const struct {
     std::size_t length;
     const char* digest;
-  } cases[] = {{55, "c1c8bbdc22796e28c0e15163d20899b65621d65a"}, {56, "c2db330f6083854c99d4b5bfb6e8f29f201be699"},
-               {63, "03f09f5b158a7a8cdad920bddc29b81c18a551f5"}, {64, "0098ba824b5c16427bd7a1122a5a442a25ec644d"},
+  } cases[] = {{55, "c1c8bbdc22796e28c0e15163d20899b65621d65a"},  {56, "c2db330f6083854c99d4b5bfb6e8f29f201be699"},
+               {63, "03f09f5b158a7a8cdad920bddc29b81c18a551f5"},  {64, "0098ba824b5c16427bd7a1122a5a442a25ec644d"},
                {119, "ee971065aaa017e0632a8ca6c77bb3bf8b1dfc56"}, {120, "f34c1488385346a55709ba056ddd08280dd4c6d6"}};
   for (const auto& c : cases) EXPECT_EQ(Hex(Sha1(std::string(c.length, 'a'))), c.digest) << c.length;
 }
