@@ -6,6 +6,7 @@
 
 #include <thread>
 
+#include "win/multithreaded_worker.h"
 #include "win/win_test_support.h"
 #include "winrt/activation_win.h"
 #include "winrt/media_control_win.h"
@@ -13,18 +14,8 @@
 namespace notch::winrt {
 namespace {
 
-template <class Body>
-void OnWorkerThread(Body body) {
-  std::thread worker([&body] {
-    const MultithreadedApartment apartment;
-    ASSERT_TRUE(SUCCEEDED(apartment.status()));
-    body();
-  });
-  worker.join();
-}
-
 TEST(ActivationTest, MediaSessionManagerFailsCleanlyWhereItIsMissing) {
-  OnWorkerThread([] {
+  testing::OnMultithreadedWorker([] {
     Microsoft::WRL::ComPtr<IGlobalSystemMediaTransportControlsSessionManagerStatics> statics;
     const HRESULT result = GetActivationFactory(GlobalSystemMediaTransportControlsSessionManager::kName, statics);
     if (testing::RunningUnderWine()) {
@@ -38,7 +29,7 @@ TEST(ActivationTest, MediaSessionManagerFailsCleanlyWhereItIsMissing) {
 }
 
 TEST(ActivationTest, UnknownAndEmptyClassNamesFail) {
-  OnWorkerThread([] {
+  testing::OnMultithreadedWorker([] {
     Microsoft::WRL::ComPtr<IGlobalSystemMediaTransportControlsSessionManagerStatics> statics;
     EXPECT_EQ(GetActivationFactory(L"Windows.Media.Control.NoSuchClass", statics), REGDB_E_CLASSNOTREG);
     EXPECT_EQ(statics, nullptr);

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "win/fake_async_operation.h"
+#include "win/multithreaded_worker.h"
 #include "winrt/activation_win.h"
 #include "winrt/await_win.h"
 
@@ -14,20 +15,8 @@ namespace {
 
 using testing::FakeBoolOperation;
 
-// Runs `body` on a fresh worker thread in the multithreaded apartment, as the
-// media thread does.
-template <class Body>
-void OnWorkerThread(Body body) {
-  std::thread worker([&body] {
-    const MultithreadedApartment apartment;
-    ASSERT_TRUE(SUCCEEDED(apartment.status()));
-    body();
-  });
-  worker.join();
-}
-
 TEST(AwaitTest, ReturnsTheResultOfAnOperationFinishedOnAnotherThread) {
-  OnWorkerThread([] {
+  testing::OnMultithreadedWorker([] {
     const auto operation = FakeBoolOperation::Create();
     // The operation finishes once the wait has registered its handler.
     std::thread system([&operation] {
@@ -43,7 +32,7 @@ TEST(AwaitTest, ReturnsTheResultOfAnOperationFinishedOnAnotherThread) {
 }
 
 TEST(AwaitTest, AnOperationAlreadyOverCompletesAtOnce) {
-  OnWorkerThread([] {
+  testing::OnMultithreadedWorker([] {
     const auto operation = FakeBoolOperation::Create();
     operation->Finish(Completed, false);
     boolean result = 7;
@@ -53,7 +42,7 @@ TEST(AwaitTest, AnOperationAlreadyOverCompletesAtOnce) {
 }
 
 TEST(AwaitTest, ErrorsAndCancellationBecomeFailuresWithoutResults) {
-  OnWorkerThread([] {
+  testing::OnMultithreadedWorker([] {
     const auto failed = FakeBoolOperation::Create();
     failed->Finish(Error, true, E_ACCESSDENIED);
     boolean result = 7;
@@ -75,7 +64,7 @@ TEST(AwaitTest, ErrorsAndCancellationBecomeFailuresWithoutResults) {
 
 TEST(AwaitTest, AHungOperationIsCancelledAndMayStillFinishLater) {
   const auto operation = FakeBoolOperation::Create();
-  OnWorkerThread([&operation] {
+  testing::OnMultithreadedWorker([&operation] {
     boolean result = 7;
     EXPECT_EQ(Await(operation.Get(), &result, 0), HRESULT_FROM_WIN32(ERROR_TIMEOUT));
     EXPECT_EQ(result, 0);
@@ -102,7 +91,7 @@ TEST(AwaitTest, RefusesASingleThreadedApartment) {
 }
 
 TEST(AwaitTest, RefusesWhatIsNoOperation) {
-  OnWorkerThread([] {
+  testing::OnMultithreadedWorker([] {
     const auto impostor = FakeBoolOperation::Create();
     impostor->HideAsyncInfo();
     boolean result = 7;

@@ -9,11 +9,6 @@
 namespace notch::winrt {
 namespace {
 
-TEST(DateTimeTest, TimeSpansAreTicks) {
-  EXPECT_EQ(Seconds(TimeSpan{25'000'000}), 2.5);
-  EXPECT_EQ(Seconds(TimeSpan{-10'000'000}), -1.0);
-}
-
 TEST(DateTimeTest, PreciseNowIsOnTheFileTimeScale) {
   FILETIME coarse{};
   GetSystemTimeAsFileTime(&coarse);
