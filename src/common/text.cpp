@@ -103,6 +103,8 @@ char32_t NextCodePoint(std::wstring_view text, std::size_t& index) {
   return unit;
 }
 
+char32_t NextCodePoint(std::string_view utf8, std::size_t& index) { return DecodeUtf8At(utf8, index); }
+
 std::wstring Utf8ToWide(std::string_view utf8) {
   std::wstring out;
   out.reserve(utf8.size());

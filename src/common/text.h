@@ -22,6 +22,8 @@ void AppendCodePoint(std::wstring& out, char32_t code_point);
 
 // Reads the code point that starts at `index` and moves `index` past it.
 char32_t NextCodePoint(std::wstring_view text, std::size_t& index);
+// The same over UTF-8 bytes; a malformed byte reads as U+FFFD and is skipped.
+char32_t NextCodePoint(std::string_view utf8, std::size_t& index);
 
 // Whole-string comparison that folds ASCII letters only, as the profile
 // functions do for section and key names.

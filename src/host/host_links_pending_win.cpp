@@ -6,8 +6,6 @@ namespace notch::links {
 
 bool InitFonts() { return true; }
 
-void StartQuickSearch() {}
-
 void StartAudio(HWND) {}
 void RebindAudio() {}
 void ReadVolume() {}

@@ -11,10 +11,11 @@ extern const Command kTrayMenuCommand;
 extern const Command kLyricsCommand;
 extern const Command kIslandCommand;
 extern const Command kGeometryCommand;
+extern const Command kSearchCommand;
 
 std::span<const Command> Commands() {
   static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kIslandCommand,
-                                      kGeometryCommand};
+                                      kGeometryCommand, kSearchCommand};
   return commands;
 }
 
