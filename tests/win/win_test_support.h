@@ -18,4 +18,10 @@ inline std::wstring TestDataPath(const std::wstring& relative) {
   return std::wstring(NOTCH_TEST_DATA_DIR) + L"\\" + relative;
 }
 
+// Wine's ntdll exports its version; Windows' does not.
+inline bool RunningUnderWine() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 }  // namespace notch::testing
