@@ -23,6 +23,20 @@ void WakeMediaThread(MediaState& state, bool session_changed, bool refetch) {
   state.wake.notify_one();
 }
 
+void SetLyricsEnabled(MediaState& state, bool on) {
+  {
+    std::lock_guard lock(state.mutex);
+    if (state.lyrics_enabled == on) return;
+    state.lyrics_enabled = on;
+    if (!on) {
+      SetLyricsQuery(state, std::nullopt);
+      ++state.track_generation;
+    }
+    state.request.wake = true;
+  }
+  state.wake.notify_one();
+}
+
 MediaWakeRequest TakeMediaWakeRequest(MediaState& state) {
   std::unique_lock lock(state.mutex);
   state.wake.wait(lock, [&state] { return state.request.wake; });

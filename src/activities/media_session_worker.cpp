@@ -1,5 +1,6 @@
 #include "activities/media_session_worker.h"
 
+#include "activities/media_lyrics_query.h"
 #include "common/debug_log.h"
 
 namespace notch {
@@ -55,6 +56,8 @@ void MediaSessionWorker::Serve(const MediaWakeRequest& request) {
     snapshot.duration_s = timeline.duration_s;
     snapshot.timeline_start_s = timeline.start_s;
     snapshot.sample_time_ms = clock_.NowMs();
+    SetLyricsQuery(state_, WantedLyricsQuery(state_.lyrics_enabled, has_media, playing, reading.track,
+                                             timeline.duration_s, state_.lyrics_query));
   }
   had_media_ = has_media;
   track_ = reading.track;

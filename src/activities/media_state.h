@@ -31,6 +31,7 @@ struct MediaState {
   MediaWakeRequest request;
   std::condition_variable wake;        // the media thread waits on it
   std::uint32_t track_generation = 0;  // a new track or a refetch increments it
+  bool lyrics_enabled = false;         // the lyrics setting, as the island last applied it
 
   // The track whose lyrics are wanted, if any. Every change of it bumps the
   // generation, so that a worker can tell that its search became stale.

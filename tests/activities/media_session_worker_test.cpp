@@ -145,6 +145,22 @@ TEST_F(MediaSessionWorkerTest, AFailedSessionSwitchIsLoggedAndReadsAsNoMedia) {
   EXPECT_EQ(log_.lines().back(), L"ilha: sem acesso aos controles de mídia do Windows");
 }
 
+TEST_F(MediaSessionWorkerTest, ThePlayingTrackBecomesTheLyricsQueryAndAnotherPausedTrackClearsIt) {
+  state_.lyrics_enabled = true;
+  Play(L"Song");
+  worker_.Serve(Request(true));
+  ASSERT_TRUE(state_.lyrics_query.has_value());
+  EXPECT_EQ(*state_.lyrics_query, (LyricsQuery{L"Song", L"Artist", L"Album", 200}));
+  const auto generation = state_.lyrics_generation;
+  Play(L"Song", PlaybackStatus::Paused);
+  worker_.Serve(Request());
+  EXPECT_EQ(state_.lyrics_generation, generation);  // the same query: the lyrics stay
+  Play(L"Other", PlaybackStatus::Paused);
+  worker_.Serve(Request());
+  EXPECT_EQ(state_.lyrics_query, std::nullopt);
+  EXPECT_EQ(state_.lyrics_generation, generation + 1);
+}
+
 TEST_F(MediaSessionWorkerTest, WakeRequestsAccumulateUntilTaken) {
   PostMediaCommand(state_, {MediaCommandKind::Next, 0});
   WakeMediaThread(state_, true, false);
