@@ -1,6 +1,8 @@
 #pragma once
-// A device-independent description of a closed outline: the canvas turns it
-// into its own geometry object once and draws that as long as it is kept.
+// A device-independent description of one figure of a path (an outline, a
+// glyph's contour, an icon's stroke): the canvas turns figures into its own
+// geometry object once and draws that as long as it is kept.
+#include <span>
 #include <vector>
 
 #include "render/geometry.h"
@@ -26,5 +28,10 @@ struct PathData {
   void ArcTo(float radius, PointF end) { segments.push_back({PathSegment::Kind::Arc, {}, radius, end}); }
   friend bool operator==(const PathData&, const PathData&) = default;
 };
+
+// The smallest rectangle holding every figure: the curves themselves, not
+// their control points. Arcs count by their end points (they are the quarter
+// circles of rounded corners). Without figures: the empty rectangle at 0.
+RectF PathBounds(std::span<const PathData> figures);
 
 }  // namespace notch

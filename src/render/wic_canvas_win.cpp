@@ -1,0 +1,60 @@
+#include "render/wic_canvas_win.h"
+
+#include <d2d1helper.h>
+
+namespace notch {
+
+using Microsoft::WRL::ComPtr;
+
+IWICImagingFactory* WicFactory() {
+  // Kept for the life of the process: releasing it after COM has shut down
+  // at exit would be unsafe.
+  static IWICImagingFactory* factory = nullptr;
+  if (factory == nullptr) {
+    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
+  }
+  return factory;
+}
+
+WicCanvas::WicCanvas(ID2D1Factory* factory, ComPtr<IWICBitmap> bitmap, ComPtr<ID2D1RenderTarget> target, int width,
+                     int height)
+    : bitmap_(std::move(bitmap)),
+      target_(std::move(target)),
+      canvas_(factory, target_.Get()),
+      width_(width),
+      height_(height) {}
+
+std::optional<WicCanvas> WicCanvas::Create(ID2D1Factory* factory, int width, int height) {
+  IWICImagingFactory* wic = WicFactory();
+  if (wic == nullptr || factory == nullptr || width <= 0 || height <= 0) return std::nullopt;
+  ComPtr<IWICBitmap> bitmap;
+  if (FAILED(wic->CreateBitmap(static_cast<UINT>(width), static_cast<UINT>(height), GUID_WICPixelFormat32bppPBGRA,
+                               WICBitmapCacheOnLoad, &bitmap))) {
+    return std::nullopt;
+  }
+  const D2D1_RENDER_TARGET_PROPERTIES properties = D2D1::RenderTargetProperties(
+      D2D1_RENDER_TARGET_TYPE_SOFTWARE, D2D1::PixelFormat(DXGI_FORMAT_B8G8R8A8_UNORM, D2D1_ALPHA_MODE_PREMULTIPLIED),
+      96.0f, 96.0f);
+  ComPtr<ID2D1RenderTarget> target;
+  if (FAILED(factory->CreateWicBitmapRenderTarget(bitmap.Get(), &properties, &target))) return std::nullopt;
+  target->SetTextAntialiasMode(D2D1_TEXT_ANTIALIAS_MODE_GRAYSCALE);
+  return WicCanvas(factory, std::move(bitmap), std::move(target), width, height);
+}
+
+Canvas& WicCanvas::Begin() {
+  target_->BeginDraw();
+  target_->SetTransform(D2D1::Matrix3x2F::Identity());
+  target_->Clear(D2D1::ColorF(0.0f, 0.0f, 0.0f, 0.0f));
+  return canvas_;
+}
+
+bool WicCanvas::End() { return SUCCEEDED(target_->EndDraw()); }
+
+std::vector<std::uint8_t> WicCanvas::Pixels() const {
+  const UINT stride = static_cast<UINT>(width_) * 4;
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height_));
+  if (FAILED(bitmap_->CopyPixels(nullptr, stride, static_cast<UINT>(pixels.size()), pixels.data()))) pixels.clear();
+  return pixels;
+}
+
+}  // namespace notch
