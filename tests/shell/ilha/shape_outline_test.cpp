@@ -50,5 +50,23 @@ TEST(ShapeOutlineTest, PillCornersUseTheSmallestOfRadiusAndHalfTheSides) {
   EXPECT_EQ(path.segments.back().end, path.start);
 }
 
+TEST(ShapeOutlineTest, TheLeopardBevelLeavesTheScreenEdgeOpen) {
+  const RectF s{100, 0, 284, 72};
+  const PathData highlight = InnerHighlight(s, 0.0f, 10.0f);
+  PathData outline = NotchOutline(s, 0.0f, 10.0f);
+  EXPECT_FALSE(highlight.closed);
+  outline.closed = false;
+  EXPECT_EQ(highlight, outline);
+}
+
+TEST(ShapeOutlineTest, SmallestRadiusAndInnerArea) {
+  EXPECT_FLOAT_EQ(SmallestCornerRadius(IslandStyle::Pill, {0, 0, 112, 14}, 30.0f, 11.0f), 7.0f);
+  EXPECT_FLOAT_EQ(SmallestCornerRadius(IslandStyle::Notch, {0, 0, 184, 26}, 6.0f, 9.0f), 6.0f);
+  EXPECT_FLOAT_EQ(SmallestCornerRadius(IslandStyle::Notch, {0, 0, 184, 26}, 0.0f, 6.0f), 0.0f);
+  EXPECT_EQ(InnerArea(IslandStyle::Notch, {78, 0, 422, 76}, 12.0f), (RectF{90, 0, 410, 76}));
+  EXPECT_EQ(InnerArea(IslandStyle::Notch, {0, 0, 20, 40}, 10.0f), (RectF{5, 0, 15, 40}));  // flares clamped
+  EXPECT_EQ(InnerArea(IslandStyle::ActivityOnly, {90, 4, 410, 58}, 20.0f), (RectF{90, 4, 410, 58}));
+}
+
 }  // namespace
 }  // namespace notch
