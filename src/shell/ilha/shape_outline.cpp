@@ -11,6 +11,12 @@ float NotchLowerRadius(const RectF& s, float e, float lower_radius) {
   return std::clamp(lower_radius, 0.0f, std::max(0.0f, std::min((s.width() - 2.0f * e) / 2.0f, s.height() - e)));
 }
 
+// A corner of radius 0 is left out: its curve would have no length, and wide
+// strokes of the outline (the Leopard shadow) would spike at it.
+void Corner(PathData& path, float radius, PointF control, PointF end) {
+  if (radius > 0.0f) path.QuadTo(control, end);
+}
+
 }  // namespace
 
 float PillCornerRadius(const RectF& shape, float lower_radius) {
@@ -39,13 +45,13 @@ PathData NotchOutline(const RectF& s, float upper_radius, float lower_radius) {
   const float d = NotchLowerRadius(s, e, lower_radius);
   PathData path;
   path.start = {s.left, s.top};
-  path.QuadTo({s.left + e, s.top}, {s.left + e, s.top + e});
+  Corner(path, e, {s.left + e, s.top}, {s.left + e, s.top + e});
   path.LineTo({s.left + e, s.bottom - d});
-  path.QuadTo({s.left + e, s.bottom}, {s.left + e + d, s.bottom});
+  Corner(path, d, {s.left + e, s.bottom}, {s.left + e + d, s.bottom});
   path.LineTo({s.right - e - d, s.bottom});
-  path.QuadTo({s.right - e, s.bottom}, {s.right - e, s.bottom - d});
+  Corner(path, d, {s.right - e, s.bottom}, {s.right - e, s.bottom - d});
   path.LineTo({s.right - e, s.top + e});
-  path.QuadTo({s.right - e, s.top}, {s.right, s.top});
+  Corner(path, e, {s.right - e, s.top}, {s.right, s.top});
   return path;
 }
 
