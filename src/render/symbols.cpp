@@ -37,11 +37,13 @@ std::optional<char16_t> SymbolCodePoint(std::wstring_view name) {
 }
 
 Transform SvgPlacement(const RectF& bounds, const RectF& rect) {
-  const float bw = std::max(1.0f, bounds.width());
-  const float bh = std::max(1.0f, bounds.height());
-  const float scale = std::min(rect.height() / bh, rect.width() / bw);
-  return Transform::ScaleThenMove(scale, (rect.width() - bw * scale) / 2.0f + rect.left - scale * bounds.left,
-                                  (rect.height() - bh * scale) / 2.0f + rect.top - scale * bounds.top);
+  // In double: a file's points may lie far enough apart to overflow a float.
+  const double bw = std::max(1.0, static_cast<double>(bounds.right) - bounds.left);
+  const double bh = std::max(1.0, static_cast<double>(bounds.bottom) - bounds.top);
+  const double scale = std::min(rect.height() / bh, rect.width() / bw);
+  return Transform::ScaleThenMove(static_cast<float>(scale),
+                                  static_cast<float>((rect.width() - bw * scale) / 2.0 + rect.left - scale * bounds.left),
+                                  static_cast<float>((rect.height() - bh * scale) / 2.0 + rect.top - scale * bounds.top));
 }
 
 RectF SymbolGlyphBox(const RectF& rect) {
