@@ -12,9 +12,17 @@
 
 namespace notch {
 
+// Wine's Direct2D (8.x) takes gradient stop colours as premultiplied and
+// has no layers. A canvas made for it premultiplies the stops itself and
+// builds layers from offscreen bitmaps. The program always draws for Windows;
+// the snapshot tool draws for Wine when it runs there.
+enum class Direct2DImplementation { Windows, Wine };
+
 class D2DCanvas final : public Canvas {
  public:
-  D2DCanvas(ID2D1Factory* factory, ID2D1RenderTarget* target) : factory_(factory), target_(target) {}
+  D2DCanvas(ID2D1Factory* factory, ID2D1RenderTarget* target,
+            Direct2DImplementation implementation = Direct2DImplementation::Windows)
+      : factory_(factory), target_(target), drawing_(target), implementation_(implementation) {}
 
   using Canvas::CreatePath;
   const void* PathDomain() const override { return factory_; }
@@ -36,13 +44,26 @@ class D2DCanvas final : public Canvas {
   ID2D1RenderTarget* target() const { return target_; }
 
  private:
+  // A layer drawn into an offscreen bitmap, for Direct2D without layers.
+  struct BitmapLayer {
+    Microsoft::WRL::ComPtr<ID2D1BitmapRenderTarget> target;
+    ID2D1RenderTarget* parent = nullptr;
+    ID2D1Geometry* mask = nullptr;
+    float opacity = 1.0f;
+  };
+
   Microsoft::WRL::ComPtr<ID2D1Brush> MakeBrush(const Brush& brush);
   ID2D1StrokeStyle* StrokeStyleFor(LineStyle style);
+  void PushBitmapLayer(ID2D1Geometry* mask, float opacity);
+  void PopBitmapLayer();
 
   ID2D1Factory* factory_;
   ID2D1RenderTarget* target_;
+  ID2D1RenderTarget* drawing_;  // the target, or the innermost bitmap layer
+  Direct2DImplementation implementation_;
   Microsoft::WRL::ComPtr<ID2D1StrokeStyle> round_stroke_;
   std::vector<D2D1_MATRIX_3X2_F> saved_transforms_;
+  std::vector<BitmapLayer> bitmap_layers_;
 };
 
 }  // namespace notch

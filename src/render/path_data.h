@@ -29,6 +29,18 @@ struct PathData {
   friend bool operator==(const PathData&, const PathData&) = default;
 };
 
+struct CubicSegment {
+  PointF control1, control2, end;
+};
+
+// An arc segment from `from` as cubic curves of at most a quarter turn each,
+// for renderers without arcs. A radius too small for the chord grows to half
+// of it, as Direct2D does.
+std::vector<CubicSegment> ArcAsCubics(PointF from, float radius, PointF to);
+
+// The figure with every curve and arc replaced by `steps` lines along it.
+PathData AsPolyline(const PathData& figure, int steps);
+
 // The smallest rectangle holding every figure: the curves themselves, not
 // their control points. Arcs count by their end points (they are the quarter
 // circles of rounded corners). Without figures: the empty rectangle at 0.

@@ -6,27 +6,26 @@ namespace notch {
 
 using Microsoft::WRL::ComPtr;
 
-IWICImagingFactory* WicFactory() {
-  // Kept for the life of the process: releasing it after COM has shut down
-  // at exit would be unsafe.
-  static IWICImagingFactory* factory = nullptr;
-  if (factory == nullptr) {
-    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
+ComPtr<IWICImagingFactory> WicFactory() {
+  ComPtr<IWICImagingFactory> factory;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory)))) {
+    factory.Reset();
   }
   return factory;
 }
 
 WicCanvas::WicCanvas(ID2D1Factory* factory, ComPtr<IWICBitmap> bitmap, ComPtr<ID2D1RenderTarget> target, int width,
-                     int height)
+                     int height, Direct2DImplementation implementation)
     : bitmap_(std::move(bitmap)),
       target_(std::move(target)),
-      canvas_(factory, target_.Get()),
+      canvas_(factory, target_.Get(), implementation),
       width_(width),
       height_(height) {}
 
-std::optional<WicCanvas> WicCanvas::Create(ID2D1Factory* factory, int width, int height) {
-  IWICImagingFactory* wic = WicFactory();
-  if (wic == nullptr || factory == nullptr || width <= 0 || height <= 0) return std::nullopt;
+std::optional<WicCanvas> WicCanvas::Create(ID2D1Factory* factory, int width, int height,
+                                           Direct2DImplementation implementation) {
+  const ComPtr<IWICImagingFactory> wic = WicFactory();
+  if (!wic || factory == nullptr || width <= 0 || height <= 0) return std::nullopt;
   ComPtr<IWICBitmap> bitmap;
   if (FAILED(wic->CreateBitmap(static_cast<UINT>(width), static_cast<UINT>(height), GUID_WICPixelFormat32bppPBGRA,
                                WICBitmapCacheOnLoad, &bitmap))) {
@@ -38,7 +37,7 @@ std::optional<WicCanvas> WicCanvas::Create(ID2D1Factory* factory, int width, int
   ComPtr<ID2D1RenderTarget> target;
   if (FAILED(factory->CreateWicBitmapRenderTarget(bitmap.Get(), &properties, &target))) return std::nullopt;
   target->SetTextAntialiasMode(D2D1_TEXT_ANTIALIAS_MODE_GRAYSCALE);
-  return WicCanvas(factory, std::move(bitmap), std::move(target), width, height);
+  return WicCanvas(factory, std::move(bitmap), std::move(target), width, height, implementation);
 }
 
 Canvas& WicCanvas::Begin() {

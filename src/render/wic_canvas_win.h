@@ -14,14 +14,16 @@
 
 namespace notch {
 
-// The process's imaging factory; null when COM is not initialised on this
-// thread or WIC is missing.
-IWICImagingFactory* WicFactory();
+// An imaging factory; null when COM is not initialised on this thread or WIC
+// is missing. Made afresh each time: a kept one would not survive the end of
+// the COM apartment that made it.
+Microsoft::WRL::ComPtr<IWICImagingFactory> WicFactory();
 
 class WicCanvas {
  public:
   // Nothing when the bitmap or its render target cannot be made.
-  static std::optional<WicCanvas> Create(ID2D1Factory* factory, int width, int height);
+  static std::optional<WicCanvas> Create(ID2D1Factory* factory, int width, int height,
+                                         Direct2DImplementation implementation = Direct2DImplementation::Windows);
 
   // Starts drawing on a transparent bitmap.
   Canvas& Begin();
@@ -36,7 +38,8 @@ class WicCanvas {
 
  private:
   WicCanvas(ID2D1Factory* factory, Microsoft::WRL::ComPtr<IWICBitmap> bitmap,
-            Microsoft::WRL::ComPtr<ID2D1RenderTarget> target, int width, int height);
+            Microsoft::WRL::ComPtr<ID2D1RenderTarget> target, int width, int height,
+            Direct2DImplementation implementation);
 
   Microsoft::WRL::ComPtr<IWICBitmap> bitmap_;
   Microsoft::WRL::ComPtr<ID2D1RenderTarget> target_;
