@@ -29,6 +29,36 @@ struct PathData {
   friend bool operator==(const PathData&, const PathData&) = default;
 };
 
+// Figures as a path reader meets them, one open at a time.
+class FigureList {
+ public:
+  // Ends the open figure as open and begins another at `start`.
+  void Begin(PointF start) {
+    End(false);
+    figure_ = PathData{start, {}, false};
+    open_ = true;
+  }
+  // The open figure, or null between figures.
+  PathData* open() { return open_ ? &figure_ : nullptr; }
+  void End(bool closed) {
+    if (!open_) return;
+    figure_.closed = closed;
+    figures_.push_back(std::move(figure_));
+    figure_ = {};
+    open_ = false;
+  }
+  // Every figure, the open one ended as open.
+  std::vector<PathData> Take() {
+    End(false);
+    return std::move(figures_);
+  }
+
+ private:
+  PathData figure_;
+  bool open_ = false;
+  std::vector<PathData> figures_;
+};
+
 struct CubicSegment {
   PointF control1, control2, end;
 };

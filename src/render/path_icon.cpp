@@ -15,30 +15,28 @@ class PathIconReader {
     for (SkipSpaces(); pos_ < path_.size(); SkipSpaces()) {
       if (!Command(path_[pos_++])) return std::nullopt;
     }
-    EndFigure(false);
-    return std::move(figures_);
+    return figures_.Take();
   }
 
  private:
   bool Command(char command) {
     std::optional<PointF> a, b;
+    PathData* figure = figures_.open();
     switch (command) {
       case 'M':
         if (!(a = Point())) return false;
-        EndFigure(false);
-        figure_ = PathData{*a, {}, false};
-        open_ = true;
+        figures_.Begin(*a);
         return true;
       case 'L':
-        if (!open_ || !(a = Point())) return false;
-        figure_.LineTo(*a);
+        if (figure == nullptr || !(a = Point())) return false;
+        figure->LineTo(*a);
         return true;
       case 'Q':
-        if (!open_ || !(a = Point()) || !(b = Point())) return false;
-        figure_.QuadTo(*a, *b);
+        if (figure == nullptr || !(a = Point()) || !(b = Point())) return false;
+        figure->QuadTo(*a, *b);
         return true;
       case 'Z':
-        EndFigure(true);
+        figures_.End(true);
         return true;
       default:
         return false;
@@ -58,19 +56,9 @@ class PathIconReader {
     return PointF{*x, *y};
   }
 
-  void EndFigure(bool closed) {
-    if (!open_) return;
-    figure_.closed = closed;
-    figures_.push_back(std::move(figure_));
-    figure_ = {};
-    open_ = false;
-  }
-
   std::string_view path_;
   std::size_t pos_ = 0;
-  PathData figure_;
-  bool open_ = false;
-  std::vector<PathData> figures_;
+  FigureList figures_;
 };
 
 }  // namespace

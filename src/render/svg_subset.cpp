@@ -25,33 +25,28 @@ class PathDataReader {
     while (pos_ < data_.size()) {
       const char command = data_[pos_++];
       switch (command) {
-        case 'M': {
-          const PointF point = Point();
-          EndFigure(false);
-          figure_ = PathData{point, {}, false};
-          open_ = true;
+        case 'M':
+          figures_.Begin(Point());
           break;
-        }
         case 'L': {
           const PointF point = Point();
-          if (open_) figure_.LineTo(point);
+          if (PathData* figure = figures_.open()) figure->LineTo(point);
           break;
         }
         case 'Q': {
           const PointF control = Point();
           const PointF end = Point();
-          if (open_) figure_.QuadTo(control, end);
+          if (PathData* figure = figures_.open()) figure->QuadTo(control, end);
           break;
         }
         case 'Z':
-          EndFigure(true);
+          figures_.End(true);
           break;
         default:
           break;  // anything else is skipped one character at a time
       }
     }
-    EndFigure(false);
-    return std::move(figures_);
+    return figures_.Take();
   }
 
  private:
@@ -68,20 +63,10 @@ class PathDataReader {
     return {x, height_ - y};
   }
 
-  void EndFigure(bool closed) {
-    if (!open_) return;
-    figure_.closed = closed;
-    figures_.push_back(std::move(figure_));
-    figure_ = {};
-    open_ = false;
-  }
-
   std::string_view data_;
   float height_;
   std::size_t pos_ = 0;
-  PathData figure_;
-  bool open_ = false;
-  std::vector<PathData> figures_;
+  FigureList figures_;
 };
 
 }  // namespace
