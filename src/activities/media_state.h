@@ -1,17 +1,51 @@
 #pragma once
-// The media state shared between the media thread and the island: the
-// snapshot waiting to be taken, under the media mutex.
+// The media state shared between the media thread, the art loader, the
+// lyrics workers and the island, all under the media mutex: the snapshot
+// waiting to be taken, what the window thread asks of the media thread and
+// the lyrics request the workers serve.
+#include <condition_variable>
+#include <cstdint>
 #include <mutex>
+#include <optional>
+#include <vector>
 
+#include "activities/media_command.h"
 #include "activities/media_snapshot.h"
+#include "lyrics/lyrics_query.h"
 
 namespace notch {
 
+// Taken and cleared together by the media thread.
+struct MediaWakeRequest {
+  bool wake = false;
+  bool session_changed = false;
+  bool refetch = false;  // the media properties changed: load the art again
+  std::vector<MediaCommand> commands;
+};
+
 struct MediaState {
   std::mutex mutex;
-  MediaSnapshot pending;  // written by the media thread, copied by the island
+  // Written by the media thread, its lyrics by the lyrics workers, its art
+  // by the art loader; copied by the island.
+  MediaSnapshot pending;
+  MediaWakeRequest request;
+  std::condition_variable wake;        // the media thread waits on it
+  std::uint32_t track_generation = 0;  // a new track or a refetch increments it
+
+  // The track whose lyrics are wanted, if any. Every change of it bumps the
+  // generation, so that a worker can tell that its search became stale.
+  std::optional<LyricsQuery> lyrics_query;
+  std::uint64_t lyrics_generation = 0;
+  // Wakes the lyrics workers after each change of generation; "any" so that
+  // a worker's wait can also end on a stop request.
+  std::condition_variable_any lyrics_wake;
 };
 
 MediaState& SharedMediaState();
+
+// With `mutex` held. A query other than the active one (or its removal)
+// becomes active: the generation moves on, the published lyrics are dropped
+// and the workers are woken. Returns whether anything changed.
+bool SetLyricsQuery(MediaState& state, std::optional<LyricsQuery> query);
 
 }  // namespace notch

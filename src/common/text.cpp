@@ -103,6 +103,8 @@ char32_t NextCodePoint(std::wstring_view text, std::size_t& index) {
   return unit;
 }
 
+char32_t NextCodePoint(std::string_view utf8, std::size_t& index) { return DecodeUtf8At(utf8, index); }
+
 std::wstring Utf8ToWide(std::string_view utf8) {
   std::wstring out;
   out.reserve(utf8.size());
@@ -124,6 +126,22 @@ bool IsValidUtf8(std::string_view utf8) {
     if (DecodeUtf8At(utf8, i) == kReplacementCharacter && i - start != 3) return false;
   }
   return true;
+}
+
+bool IsValidWide(std::wstring_view wide) {
+  for (std::size_t i = 0; i < wide.size();) {
+    const std::size_t start = i;
+    // A genuine U+FFFD is one unit long; only a lone surrogate or a value
+    // beyond U+10FFFF also reads as U+FFFD.
+    if (NextCodePoint(wide, i) == kReplacementCharacter && wide[start] != static_cast<wchar_t>(0xFFFD)) return false;
+  }
+  return true;
+}
+
+std::size_t Utf16Length(std::wstring_view wide) {
+  std::size_t units = 0;
+  for (std::size_t i = 0; i < wide.size();) units += NextCodePoint(wide, i) >= 0x10000 ? 2 : 1;
+  return units;
 }
 
 bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {

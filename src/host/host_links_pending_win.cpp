@@ -4,8 +4,6 @@
 
 namespace notch::links {
 
-void StartQuickSearch() {}
-
 void StartAudio(HWND) {}
 void RebindAudio() {}
 void ReadVolume() {}

@@ -8,18 +8,12 @@ namespace {
 // An empty REG_SZ still holds its UTF-16 terminator.
 constexpr std::size_t kEmptyStringBytes = 2;
 
-// The registry counts UTF-16 units, whatever the width of wchar_t here.
-std::size_t Utf16Length(std::wstring_view text) {
-  std::size_t units = 0;
-  for (std::size_t at = 0; at < text.size();) units += NextCodePoint(text, at) > 0xFFFF ? 2 : 1;
-  return units;
-}
-
 }  // namespace
 
 std::optional<std::wstring> RunValueForExecutable(std::wstring_view executable_path) {
   if (executable_path.empty()) return std::nullopt;
   std::wstring quoted = L"\"" + std::wstring(executable_path) + L"\"";
+  // The registry counts UTF-16 units, whatever the width of wchar_t here.
   if (Utf16Length(quoted) + 1 > kRunValueChars) return std::nullopt;
   return quoted;
 }

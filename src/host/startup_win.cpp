@@ -2,7 +2,6 @@
 
 #include <knownfolders.h>
 #include <ole2.h>
-#include <shlobj.h>
 #include <wtsapi32.h>
 
 #include <memory>
@@ -10,6 +9,7 @@
 
 #include "common/debug_log_win.h"
 #include "common/environment.h"
+#include "common/known_folder_win.h"
 #include "common/profile_store_win.h"
 #include "host/host_links_win.h"
 #include "host/host_state.h"
@@ -29,14 +29,6 @@ constexpr int kExitStartupFailure = 1;
 
 std::unique_ptr<WindowsProfileStore> g_store;
 std::unique_ptr<Settings> g_settings;
-
-std::wstring RoamingAppDataFolder() {
-  PWSTR path = nullptr;
-  std::wstring folder;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &path)) && path != nullptr) folder = path;
-  CoTaskMemFree(path);
-  return folder;
-}
 
 int RunMessageLoop() {
   MSG message{};
@@ -72,7 +64,7 @@ int RunTemboNotch(HINSTANCE instance) {
   if (FAILED(OleInitialize(nullptr))) return kExitStartupFailure;
 
   HostState& host = Host();
-  const std::wstring roaming = RoamingAppDataFolder();
+  const std::wstring roaming = KnownFolderPath(FOLDERID_RoamingAppData);
   if (roaming.empty()) return kExitStartupFailure;
   const std::wstring settings_folder = roaming + kSettingsFolderName;
   CreateDirectoryW(settings_folder.c_str(), nullptr);

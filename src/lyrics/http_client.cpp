@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "lyrics/decimal_digits.h"
-#include "lyrics/web_addresses.h"
+#include "lyrics/provider_table.h"
 
 namespace notch {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "lyrics/json_members.h"
 #include "lyrics/line_text.h"
-#include "lyrics/web_addresses.h"
+#include "lyrics/provider_table.h"
 
 namespace notch::lyrics {
 namespace {
@@ -92,7 +92,7 @@ std::optional<Sheet> ReadLyricsPlus(std::string_view body) {
   } else if (sheet.plain.empty()) {
     return std::nullopt;
   }
-  sheet.credit = Credit{L"LyricsPlus", std::wstring(kLyricsPlusPage), {}, {}};
+  sheet.credit = Credit{L"LyricsPlus", std::wstring(ProviderSite(ProviderId::LyricsPlus)), {}, {}};
   return sheet;
 }
 

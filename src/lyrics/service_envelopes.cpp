@@ -3,8 +3,8 @@
 #include "lyrics/json_members.h"
 #include "lyrics/line_text.h"
 #include "lyrics/lrc_reader.h"
+#include "lyrics/provider_table.h"
 #include "lyrics/ttml_reader.h"
-#include "lyrics/web_addresses.h"
 
 namespace notch::lyrics {
 
@@ -17,7 +17,8 @@ std::optional<Sheet> ReadLrclib(std::string_view body) {
 std::optional<Sheet> ReadBetterLyrics(std::string_view body) {
   const std::optional<nlohmann::json> answer = ParseJsonObject(body);
   if (!answer) return std::nullopt;
-  return ReadTtml(Utf8StringMember(*answer, "ttml"), Credit{L"Better Lyrics", std::wstring(kBetterLyricsPage), {}, {}});
+  return ReadTtml(Utf8StringMember(*answer, "ttml"),
+                  Credit{L"Better Lyrics", std::wstring(ProviderSite(ProviderId::BetterLyrics)), {}, {}});
 }
 
 std::optional<Sheet> ReadGenius(std::string_view body) {
@@ -26,7 +27,7 @@ std::optional<Sheet> ReadGenius(std::string_view body) {
   Sheet sheet;
   sheet.plain = ReadPlainLines(StringMember(*answer, "lyrics"), Headings::Drop);
   if (sheet.plain.empty()) return std::nullopt;
-  sheet.credit = Credit{L"Genius", std::wstring(kGeniusPage), {}, {}};
+  sheet.credit = Credit{L"Genius", std::wstring(ProviderSite(ProviderId::Genius)), {}, {}};
   return sheet;
 }
 

@@ -4,8 +4,8 @@
 
 #include "lyrics/json_members.h"
 #include "lyrics/lrc_reader.h"
+#include "lyrics/provider_table.h"
 #include "lyrics/ttml_reader.h"
-#include "lyrics/web_addresses.h"
 
 namespace notch::lyrics {
 namespace {
@@ -49,7 +49,7 @@ std::optional<Sheet> ReadUnison(std::string_view body) {
       display_name.find(L'\0') != std::wstring::npos) {
     return std::nullopt;
   }
-  const std::wstring site(kUnisonSite);
+  const std::wstring site(ProviderSite(ProviderId::Unison));
   const Credit credit{L"Lyrics from Unison", site + L"/song/" + video_id, display_name, site + L"/curator/" + key_id};
   return ReadInFormat(*data, credit);
 }

@@ -28,3 +28,11 @@ notch_cli_test(geometry.pill-media-lyrics geometry-pill-media-lyrics.json
 notch_cli_test(geometry.leopard-expanded-panel geometry-leopard-expanded-panel.json
                geometry --style notch --theme 3 --state Expanded --dpi 120 --page 5 --panel 360x240)
 notch_cli_test(geometry.activity-hidden geometry-activity-hidden.json geometry --style activity --theme 2 --state Hidden)
+notch_cli_test(search.files search-report.json search --index search/tree report)
+notch_cli_test(search.kinds search-kinds.json search --index search/tree notch)
+notch_cli_test(search.shortcut search-shortcut.json search --index search/tree "lofi yt")
+notch_cli_test(search.calculation search-calculation.json search "2*(3+4)")
+notch_cli_test(search.link search-link.json search example.io)
+notch_cli_test(search.non_ascii search-non-ascii.json search --index search/tree "relatório")
+notch_cli_test(lyrics-plan.full lyrics-plan-full.json lyrics-plan "AC/DC & Co" "Ártist" "Back in Black" 215 me@example.org)
+notch_cli_test(lyrics-plan.no-contact lyrics-plan-no-contact.json lyrics-plan Song Artist Album 3601 me@example)

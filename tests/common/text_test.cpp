@@ -42,6 +42,21 @@ TEST(TextTest, LoneSurrogatesAreReplacedOnTheWayOut) {
   EXPECT_EQ(appended, L"\uFFFD");
 }
 
+TEST(TextTest, WideTextIsValidOnlyWithoutLoneSurrogates) {
+  EXPECT_TRUE(IsValidWide(Utf8ToWide("a\xF0\x9F\x98\x80\xEF\xBF\xBD")));  // 😀 and a genuine U+FFFD
+  for (const wchar_t unit : {static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0xDC00)}) {
+    std::wstring text = L"a";
+    text.push_back(unit);
+    EXPECT_FALSE(IsValidWide(text));
+    EXPECT_FALSE(IsValidWide(text + L"b"));
+  }
+}
+
+TEST(TextTest, Utf16LengthCountsAPairForEachAstralCharacter) {
+  EXPECT_EQ(Utf16Length(Utf8ToWide("a\xC3\xA9\xF0\x9F\x98\x80")), 4u);  // a é 😀
+  EXPECT_EQ(Utf16Length(L""), 0u);
+}
+
 TEST(TextTest, AsciiCaseFoldingOnly) {
   EXPECT_TRUE(EqualsIgnoringAsciiCase(L"Notch", L"nOTCH"));
   EXPECT_FALSE(EqualsIgnoringAsciiCase(L"Notch", L"Notc"));

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "lyrics/web_addresses.h"
+#include "lyrics/provider_table.h"
 
 namespace notch::lyrics {
 namespace {
@@ -39,7 +39,7 @@ TEST(LyricsPlusReaderTest, SyllablesCarryTheirOwnSpacesAndBecomeWords) {
   EXPECT_EQ(sheet->lines[0].text, L"Hello there");
   EXPECT_EQ(sheet->lines[0].words, (std::vector<Word>{{1000, 1400, 0, 3}, {1400, 1700, 3, 3}, {1700, 2200, 6, 5}}));
   EXPECT_EQ(KindOf(&*sheet), SheetKind::WordSynced);
-  EXPECT_EQ(sheet->credit, (Credit{L"LyricsPlus", std::wstring(kLyricsPlusPage), L"", L""}));
+  EXPECT_EQ(sheet->credit, (Credit{L"LyricsPlus", std::wstring(ProviderSite(ProviderId::LyricsPlus)), L"", L""}));
 }
 
 TEST(LyricsPlusReaderTest, LineEndComesFromEndTimeOrElseFromDuration) {

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "lyrics/web_addresses.h"
+#include "lyrics/provider_table.h"
 
 namespace notch::lyrics {
 namespace {
@@ -36,7 +36,7 @@ TEST(BetterLyricsReaderTest, TtmlMemberIsReadWithTheServicesCredit) {
       json{{"ttml", "<tt xmlns=\"http://www.w3.org/ns/ttml\"><body><p begin=\"1\" end=\"2\">x</p></body></tt>"}}
           .dump());
   ASSERT_TRUE(sheet);
-  EXPECT_EQ(sheet->credit, (Credit{L"Better Lyrics", std::wstring(kBetterLyricsPage), L"", L""}));
+  EXPECT_EQ(sheet->credit, (Credit{L"Better Lyrics", std::wstring(ProviderSite(ProviderId::BetterLyrics)), L"", L""}));
   EXPECT_FALSE(ReadBetterLyrics(json{{"ttml", 5}}.dump()));
   EXPECT_FALSE(ReadBetterLyrics(json{{"ttml", "<tt"}}.dump()));
   EXPECT_FALSE(ReadBetterLyrics("<tt/>"));
@@ -47,7 +47,7 @@ TEST(GeniusReaderTest, PlainLinesWithoutSectionHeadings) {
       ReadGenius(json{{"lyrics", "[Verse 1]\nFirst line\r\n\n  [Chorus]\nSecond [sic] line \n"}}.dump());
   ASSERT_TRUE(sheet);
   EXPECT_EQ(sheet->plain, (std::vector<std::wstring>{L"First line", L"Second [sic] line"}));
-  EXPECT_EQ(sheet->credit, (Credit{L"Genius", std::wstring(kGeniusPage), L"", L""}));
+  EXPECT_EQ(sheet->credit, (Credit{L"Genius", std::wstring(ProviderSite(ProviderId::Genius)), L"", L""}));
   EXPECT_FALSE(ReadGenius(json{{"lyrics", "[Intro]\n\n[Outro]"}}.dump()));
   EXPECT_FALSE(ReadGenius(json{{"lyrics", json::array({"a"})}}.dump()));
   EXPECT_FALSE(ReadGenius("lyrics"));

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "lyrics/web_addresses.h"
+#include "lyrics/provider_table.h"
 
 namespace notch::lyrics {
 namespace {
@@ -27,7 +27,7 @@ json Answer(std::string format, std::string lyrics) {
 std::optional<Sheet> Read(const json& answer) { return ReadUnison(answer.dump()); }
 
 TEST(UnisonReaderTest, EachFormatGoesToItsReaderWithTheCuratorsCredit) {
-  const std::wstring site(kUnisonSite);
+  const std::wstring site(ProviderSite(ProviderId::Unison));
   const Credit credit{L"Lyrics from Unison", site + L"/song/dQw4w9W_-cQ", L"Curator Ana",
                       site + L"/curator/" + std::wstring(64, L'a')};
 

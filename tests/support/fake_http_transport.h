@@ -1,9 +1,12 @@
 #pragma once
 // A scripted HttpTransport: each (host, path) gets a prepared answer, every
 // other request fails to connect. Reads can move a ManualClock, so that slow
-// bodies are tested without waiting. Safe to share between worker threads.
+// bodies are tested without waiting. A hook per host runs before each answer
+// from it, so that a test can change the world mid-request or hold a worker
+// there. Safe to share between worker threads.
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -35,6 +38,12 @@ class FakeHttpTransport final : public HttpTransport {
     answers_[{std::move(host), std::move(path)}] = std::move(answer);
   }
 
+  // Runs on the sending thread, with the transport unlocked.
+  void BeforeAnswer(std::wstring host, std::function<void()> hook) {
+    std::lock_guard lock(mutex_);
+    hooks_[std::move(host)] = std::move(hook);
+  }
+
   // Every request sent so far, in order.
   std::vector<HttpRequest> requests() const {
     std::lock_guard lock(mutex_);
@@ -48,8 +57,14 @@ class FakeHttpTransport final : public HttpTransport {
   }
 
   std::unique_ptr<HttpResponse> Send(const HttpRequest& request) override {
+    std::function<void()> hook;
+    {
+      std::lock_guard lock(mutex_);
+      requests_.push_back(request);
+      if (const auto found = hooks_.find(request.host); found != hooks_.end()) hook = found->second;
+    }
+    if (hook) hook();
     std::lock_guard lock(mutex_);
-    requests_.push_back(request);
     const auto found = answers_.find({request.host, request.path});
     if (found == answers_.end()) return nullptr;
     ++open_responses_;
@@ -84,6 +99,7 @@ class FakeHttpTransport final : public HttpTransport {
   ManualClock* clock_;
   mutable std::mutex mutex_;
   std::map<std::pair<std::wstring, std::wstring>, FakeHttpAnswer> answers_;
+  std::map<std::wstring, std::function<void()>> hooks_;
   std::vector<HttpRequest> requests_;
   int open_responses_ = 0;
 };

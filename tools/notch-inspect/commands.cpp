@@ -11,10 +11,12 @@ extern const Command kTrayMenuCommand;
 extern const Command kLyricsCommand;
 extern const Command kIslandCommand;
 extern const Command kGeometryCommand;
+extern const Command kSearchCommand;
+extern const Command kLyricsPlanCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kIslandCommand,
-                                      kGeometryCommand};
+  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kLyricsPlanCommand,
+                                      kIslandCommand,   kGeometryCommand, kSearchCommand};
   return commands;
 }
 

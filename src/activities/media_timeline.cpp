@@ -1,0 +1,48 @@
+#include "activities/media_timeline.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cwchar>
+
+namespace notch {
+namespace {
+
+constexpr double kTicksPerSecond = 10'000'000.0;
+constexpr double kLongestExtrapolationS = 21600.0;
+
+}  // namespace
+
+Timeline ReadTimeline(const TimelineReading& r, bool playing) {
+  Timeline t;
+  t.start_s = static_cast<double>(r.start) / kTicksPerSecond;
+  t.duration_s = std::max(0.0, static_cast<double>(r.end - r.start) / kTicksPerSecond);
+  double position = static_cast<double>(r.position - r.start) / kTicksPerSecond;
+  if (playing) {
+    const double age = static_cast<double>(r.now - r.last_updated) / kTicksPerSecond;
+    if (age > 0.0 && age < kLongestExtrapolationS) position += age;
+  }
+  t.position_s = t.duration_s > 0.0 ? std::clamp(position, 0.0, t.duration_s) : std::max(position, 0.0);
+  return t;
+}
+
+bool HasMedia(PlaybackStatus status, const std::wstring& title) {
+  return (status == PlaybackStatus::Playing || status == PlaybackStatus::Paused) && !title.empty();
+}
+
+bool SameTrack(bool session_changed, bool had_media, bool has_media, const TrackIdentity& previous,
+               const TrackIdentity& current) {
+  return !session_changed && had_media == has_media && previous == current;
+}
+
+std::wstring FormatTrackTime(double seconds) {
+  const long long whole = std::max(0LL, static_cast<long long>(std::floor(seconds)));
+  wchar_t text[32];
+  if (whole < 3600) {
+    std::swprintf(text, 32, L"%lld:%02lld", whole / 60, whole % 60);
+  } else {
+    std::swprintf(text, 32, L"%lld:%02lld:%02lld", whole / 3600, (whole / 60) % 60, whole % 60);
+  }
+  return text;
+}
+
+}  // namespace notch

@@ -1,0 +1,94 @@
+#pragma once
+// The lyrics workers. Each waits for a new query, then asks its own services
+// in order and publishes every sheet better than the one shown, until the
+// query changes or word-synchronised lyrics are shown. Three of them run side
+// by side, so that one slow service does not hold back the others.
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <stop_token>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+#include "activities/media_state.h"
+#include "common/clock.h"
+#include "lyrics/http_transport.h"
+#include "lyrics/lyrics_cache.h"
+#include "lyrics/providers.h"
+
+namespace notch::lyrics {
+
+// A query that some service failed to answer is searched again after this.
+inline constexpr std::uint64_t kFailedQueryRetryMs = 20'000;
+
+// What the workers share with the rest of the program.
+struct LyricsWorkerPorts {
+  MediaState& media;
+  HttpTransport& transport;
+  const Clock& clock;
+  // Called after each publish, with the media mutex released: the island
+  // then takes the new lyrics.
+  std::function<void()> notify_island;
+};
+
+struct LyricsWorkerSpec {
+  std::span<const ProviderId> providers;
+  std::wstring contact;
+};
+
+inline constexpr std::size_t kLyricsWorkerCount = 3;
+
+// The workers' provider lists, in cascade order; only the third worker,
+// which asks the ISRC match service, is given the contact address.
+std::array<LyricsWorkerSpec, kLyricsWorkerCount> LyricsWorkerSpecs(std::wstring_view contact);
+
+class LyricsWorker {
+ public:
+  LyricsWorker(const LyricsWorkerPorts& ports, LyricsWorkerSpec spec);
+
+  // Waits for a generation other than the one last handled and serves its
+  // query. Returns that generation, or nothing when `stop` came first.
+  std::optional<std::uint64_t> HandleNextQuery(std::stop_token stop);
+  void Run(std::stop_token stop);
+
+ private:
+  void Serve(const LyricsQuery& query);
+  // Whether asking `id` can still matter: the query is current and nothing
+  // it could give is already shown.
+  bool WorthAsking(ProviderId id) const;
+  void PublishIfBetter(const SharedSheet& sheet);
+
+  const LyricsWorkerPorts& ports_;
+  LyricsWorkerSpec spec_;
+  HttpClient http_;
+  std::vector<std::uint64_t> next_allowed_ms_;  // per provider: back-off after a failure
+  LyricsCache cache_;
+  std::uint64_t generation_ = 0;
+};
+
+// The three workers on their threads, started once.
+class LyricsWorkerPool {
+ public:
+  LyricsWorkerPool(LyricsWorkerPorts ports, std::wstring_view contact);
+
+  // Starts the threads on the first call only; returns whether it did.
+  bool Start();
+
+  // Destroying the pool stops its threads, each after the search it is in,
+  // and waits for them. The program's pool is never destroyed.
+
+ private:
+  LyricsWorkerPorts ports_;
+  std::vector<std::unique_ptr<LyricsWorker>> workers_;
+  std::atomic<bool> started_{false};
+  std::vector<std::jthread> threads_;  // last, so that they stop before the workers go
+};
+
+}  // namespace notch::lyrics

@@ -1,0 +1,44 @@
+#include "lyrics/lyrics_workers_win.h"
+
+#include <string>
+
+#include "activities/media_state.h"
+#include "common/app_messages.h"
+#include "common/clock.h"
+#include "host/host_links_win.h"
+#include "host/settings.h"
+#include "host/startup_win.h"
+#include "lyrics/http_transport_winhttp_win.h"
+#include "lyrics/lyrics_workers.h"
+
+namespace notch {
+namespace {
+
+// The workers parse JSON themselves and WinHTTP needs no apartment, so their
+// threads do not initialise COM.
+class ProgramLyricsWorkers {
+ public:
+  explicit ProgramLyricsWorkers(const std::wstring& contact)
+      : pool_({SharedMediaState(), transport_, SystemClock(), [] { PostLyricsUpdate(links::IslandWindow()); }},
+              contact) {}
+  void Start() { pool_.Start(); }
+
+ private:
+  WinHttpTransport transport_;
+  lyrics::LyricsWorkerPool pool_;
+};
+
+}  // namespace
+
+void StartLyricsWorkers() {
+  // Never destroyed: the workers run, possibly inside a request, until the
+  // process ends.
+  static ProgramLyricsWorkers& workers = *new ProgramLyricsWorkers(AppSettings().Read(setting::kLyricsContactEmail));
+  workers.Start();
+}
+
+void PostLyricsUpdate(HWND island) {
+  if (island != nullptr) PostMessageW(island, island_message::kMediaUpdate, 0, 0);
+}
+
+}  // namespace notch

@@ -1,0 +1,199 @@
+#include "search/file_matches.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+#include "common/text.h"
+#include "search/disk_walk.h"
+#include "search/file_system.h"
+#include "search/fuzzy_score.h"
+#include "search/search_text.h"
+
+namespace notch::quick {
+namespace {
+
+constexpr int kNameEqualsQueryScore = 1900;
+constexpr int kFoundInPathScore = 420;
+constexpr int kAllWordsInNameBonus = 260;
+constexpr int kWholeQueryInNameBonus = 200;
+constexpr std::size_t kLongFolderChars = 60;
+constexpr std::wstring_view kEllipsis = L"\u2026";
+
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
+
+struct Candidate {
+  int score = 0;
+  std::size_t name_length = 0;
+  std::size_t index = 0;
+};
+
+// Better first: higher score, then the shorter name, then the index order.
+bool Better(const Candidate& a, const Candidate& b) {
+  if (a.score != b.score) return a.score > b.score;
+  if (a.name_length != b.name_length) return a.name_length < b.name_length;
+  return a.index < b.index;
+}
+
+// The best few candidates seen so far; the heap's top is the worst of them.
+class BestCandidates {
+ public:
+  void Offer(const Candidate& candidate) {
+    if (count_ < kMaxFileRows) {
+      slots_[count_++] = candidate;
+      std::push_heap(slots_.begin(), slots_.begin() + count_, Better);
+    } else if (Better(candidate, slots_.front())) {
+      std::pop_heap(slots_.begin(), slots_.begin() + count_, Better);
+      slots_[count_ - 1] = candidate;
+      std::push_heap(slots_.begin(), slots_.begin() + count_, Better);
+    }
+  }
+  // The lowest score that can still get in.
+  int Floor() const { return count_ < kMaxFileRows ? FileScorer::kNoFloor : slots_.front().score; }
+  // The kept candidates, best first.
+  std::span<Candidate> Sorted() {
+    std::sort(slots_.begin(), slots_.begin() + count_, Better);
+    return {slots_.data(), count_};
+  }
+
+ private:
+  std::array<Candidate, kMaxFileRows> slots_{};
+  std::size_t count_ = 0;
+};
+
+}  // namespace
+
+FileQuery::FileQuery(std::wstring_view lower_query) : whole(WideToUtf8(lower_query)) {
+  for (const std::wstring_view word : SplitWords(lower_query)) {
+    words.push_back(WideToUtf8(word));
+    word_classes.push_back(ByteClasses(words.back()));
+  }
+}
+
+FileScorer::FileScorer(const FileQuery& query) : query_(query), folder_has_word_(query.words.size(), -1) {
+  for (const std::string& word : query.words) {
+    max_scattered_.push_back(MaxScatteredScore(CodePointCount(word)));
+    spans_folders_.push_back(word.find('\\') != std::string::npos);
+  }
+}
+
+bool FileScorer::MayHoldInName(std::size_t word, const FileEntry& entry) const {
+  const std::uint32_t needed = query_.word_classes[word];
+  return (entry.name_classes & needed) == needed;
+}
+
+// The better of the name's and the stem's score. Most files are turned
+// away by their byte classes alone.
+int FileScorer::NameScore(std::size_t word, const FileEntry& entry, bool with_scattered) const {
+  if (!MayHoldInName(word, entry)) return kNoMatch;
+  return NameFuzzyScore(entry.lower_name, entry.lower_stem.size(), query_.words[word], with_scattered);
+}
+
+bool FileScorer::PathContains(std::size_t word, const FileEntry& entry) {
+  const std::string_view text = query_.words[word];
+  // A word with a separator may span the folder and the name.
+  if (spans_folders_[word]) return Contains(entry.lower_path, text);
+  if (entry.folder != folder_) {
+    folder_ = entry.folder;
+    std::fill(folder_has_word_.begin(), folder_has_word_.end(), -1);
+  }
+  signed char& in_folder = folder_has_word_[word];
+  if (in_folder < 0) {
+    const std::string_view folder = entry.lower_path.substr(0, entry.lower_path.size() - entry.lower_name.size());
+    in_folder = Contains(folder, text) ? 1 : 0;
+  }
+  return in_folder == 1 || (MayHoldInName(word, entry) && Contains(entry.lower_name, text));
+}
+
+int FileScorer::Score(const FileEntry& entry, int floor) {
+  const std::vector<std::string>& words = query_.words;
+  if (words.empty()) return kNoMatch;
+  const std::string_view name = entry.lower_name;
+  const int bonus = entry.bonus;
+  int score = 0;
+  if (words.size() == 1) {
+    // Scattered letters score at most MaxScatteredScore (a path match less
+    // still): once every kept entry scores higher, working them out is
+    // pointless.
+    score = NameScore(0, entry, bonus + max_scattered_[0] >= floor);
+    if (score < 0) return PathContains(0, entry) ? std::max(1, bonus + kFoundInPathScore) : kNoMatch;
+    if (name == words.front()) score = std::max(score, kNameEqualsQueryScore);
+  } else {
+    bool all_in_name = true;
+    int sum = 0;
+    for (std::size_t w = 0; w < words.size(); ++w) {
+      int word_score = NameScore(w, entry, true);
+      if (word_score < 0) {
+        if (!PathContains(w, entry)) return kNoMatch;
+        word_score = kFoundInPathScore;
+        all_in_name = false;
+      }
+      sum += word_score;
+    }
+    score = (all_in_name ? kAllWordsInNameBonus : 0) + sum / static_cast<int>(words.size());
+    if (Contains(name, query_.whole)) score += kWholeQueryInNameBonus;
+    if (score < 0) return kNoMatch;
+  }
+  return std::max(1, bonus + score);
+}
+
+int ScorePath(std::wstring_view lower_path, int bonus, const FileQuery& query) {
+  const std::string path = WideToUtf8(lower_path);
+  const std::wstring_view wide_name = lower_path.substr(NameStart(lower_path));
+  const std::string_view name = std::string_view(path).substr(path.size() - WideToUtf8(wide_name).size());
+  FileEntry entry{path, path, name, name.substr(0, WideToUtf8(Stem(wide_name)).size()), bonus, false, ByteClasses(name),
+                  0};
+  return FileScorer(query).Score(entry);
+}
+
+std::wstring FolderSubtitle(std::wstring_view path, std::wstring_view profile) {
+  const std::optional<std::wstring_view> parent = ParentFolder(path);
+  if (!parent) return std::wstring(path);
+  const std::wstring_view folder = *parent;
+  if (!profile.empty()) {
+    const std::wstring lower_folder = ToLower(folder);
+    const std::wstring lower_profile = FolderKey(profile);
+    const bool inside = lower_folder.starts_with(lower_profile) &&
+                        (lower_folder.size() == lower_profile.size() || lower_folder[lower_profile.size()] == L'\\');
+    if (inside) return L"~" + std::wstring(folder.substr(lower_profile.size()));
+  }
+  if (CodePointCount(folder) <= kLongFolderChars) return std::wstring(folder);
+  const std::size_t last = folder.find_last_of(L'\\');
+  const std::size_t before_last = last == 0 ? std::wstring_view::npos : folder.find_last_of(L'\\', last - 1);
+  const std::size_t root_end = folder.find(L'\\', folder.starts_with(L"\\\\") ? 2 : 0);
+  if (before_last == std::wstring_view::npos || root_end == std::wstring_view::npos || before_last <= root_end) {
+    return std::wstring(folder);
+  }
+  return std::wstring(folder.substr(0, root_end + 1)) + std::wstring(kEllipsis) +
+         std::wstring(folder.substr(before_last));
+}
+
+SearchResult FileRow(std::wstring_view path, bool is_folder, int score, std::wstring_view profile) {
+  SearchResult row;
+  row.kind = is_folder ? ResultKind::Folder : ResultKind::File;
+  row.title = std::wstring(path.substr(NameStart(path)));
+  row.subtitle = FolderSubtitle(path, profile);
+  row.target = std::wstring(path);
+  row.icon = is_folder ? icon::kFolder : icon::kFile;
+  row.score = score;
+  return row;
+}
+
+void AppendFileMatches(std::vector<SearchResult>& rows, const FileArena& arena, const FileQuery& query,
+                       std::string_view excluded_lower_path, std::wstring_view profile) {
+  BestCandidates best;
+  FileScorer scorer(query);
+  for (std::size_t i = 0; i < arena.size(); ++i) {
+    const FileEntry entry = arena.Entry(i);
+    const int score = scorer.Score(entry, best.Floor());
+    if (score < 0) continue;
+    if (!excluded_lower_path.empty() && entry.lower_path == excluded_lower_path) continue;
+    best.Offer(Candidate{score, entry.lower_name.size(), i});
+  }
+  for (const Candidate& candidate : best.Sorted()) {
+    const FileEntry entry = arena.Entry(candidate.index);
+    rows.push_back(FileRow(Utf8ToWide(entry.path), entry.is_folder, candidate.score, profile));
+  }
+}
+
+}  // namespace notch::quick

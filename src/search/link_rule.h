@@ -1,0 +1,14 @@
+#pragma once
+// When typed text is a web link, and which address it opens.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace notch::quick {
+
+// The link for `text`: http(s) text as typed, or a bare host name such as
+// "example.com/page" with "https://" put in front. Nothing for any other
+// text, another scheme, a user name or password, or a malformed host.
+std::optional<std::wstring> LinkFromText(std::wstring_view text);
+
+}  // namespace notch::quick

@@ -1,0 +1,86 @@
+#include "lyrics/provider_requests.h"
+
+#include <gtest/gtest.h>
+
+#include "common/text.h"
+
+namespace notch::lyrics {
+namespace {
+
+constexpr wchar_t kContact[] = L"me@example.org";
+
+std::wstring PathFor(const LyricsQuery& query, ProviderId id) {
+  const auto first = FirstRequest(query, id, kContact);
+  return std::holds_alternative<ProviderRequest>(first) ? std::get<ProviderRequest>(first).path : L"(skipped)";
+}
+
+RequestSkip SkipFor(const LyricsQuery& query, ProviderId id = ProviderId::Lrclib,
+                    std::wstring_view contact = kContact) {
+  const auto first = FirstRequest(query, id, contact);
+  return std::holds_alternative<RequestSkip>(first) ? std::get<RequestSkip>(first) : RequestSkip::UnknownProvider;
+}
+
+TEST(ProviderRequestsTest, AlbumAndDurationArePartsOnlyWhenKnown) {
+  EXPECT_EQ(PathFor({L"T", L"A", L"", 0}, ProviderId::Lrclib), L"/api/get?track_name=T&artist_name=A");
+  EXPECT_EQ(PathFor({L"T", L"A", L"B", 1}, ProviderId::Lrclib),
+            L"/api/get?track_name=T&artist_name=A&album_name=B&duration=1");
+  EXPECT_EQ(PathFor({L"T", L"A", L"", 3600}, ProviderId::BetterLyrics), L"/getLyrics?s=T&a=A&d=3600");
+  EXPECT_EQ(PathFor({L"T", L"A", L"B", 3601}, ProviderId::Unison), L"/lyrics?song=T&artist=A&album=B");
+  EXPECT_EQ(PathFor({L"T", L"A", L"", -4}, ProviderId::LyricsPlus), L"/v2/lyrics/get?title=T&artist=A");
+  EXPECT_EQ(PathFor({L"T", L"A", L"B", 200}, ProviderId::Genius), L"/?title=T&artist=A");
+}
+
+TEST(ProviderRequestsTest, OnlyTheIsrcMatchServiceIsSentTheContact) {
+  const LyricsQuery query{L"T", L"A", L"", 0};
+  for (const ProviderInfo& provider : Providers()) {
+    const auto first = FirstRequest(query, provider.id, kContact);
+    ASSERT_TRUE(std::holds_alternative<ProviderRequest>(first)) << provider.name;
+    const ProviderRequest& request = std::get<ProviderRequest>(first);
+    EXPECT_EQ(request.host, provider.host);
+    EXPECT_EQ(request.timeout_ms, provider.timeout_ms);
+    EXPECT_EQ(request.contact, provider.id == ProviderId::IsrcMatch ? kContact : L"") << provider.name;
+  }
+  EXPECT_EQ(SkipFor(query, ProviderId::IsrcMatch, L"me@example"), RequestSkip::NoValidContact);
+  EXPECT_EQ(SkipFor(query, ProviderId::IsrcMatch, L""), RequestSkip::NoValidContact);
+  EXPECT_EQ(SkipFor(query, static_cast<ProviderId>(7)), RequestSkip::UnknownProvider);
+}
+
+TEST(ProviderRequestsTest, QueriesNoServiceCouldMatchAreNotSent) {
+  EXPECT_EQ(SkipFor({L"", L"A", L"", 0}), RequestSkip::MissingTitleOrArtist);
+  EXPECT_EQ(SkipFor({L"T", L"", L"B", 0}), RequestSkip::MissingTitleOrArtist);
+
+  // 180 UTF-16 units are the most, counted as Windows counts them.
+  std::wstring longest;
+  for (int i = 0; i < 90; ++i) longest += Utf8ToWide("\xF0\x9F\x98\x80");
+  EXPECT_NE(PathFor({longest, L"A", longest, 0}, ProviderId::Lrclib), L"(skipped)");
+  EXPECT_EQ(SkipFor({longest + L"x", L"A", L"", 0}), RequestSkip::TextTooLong);
+  EXPECT_EQ(SkipFor({L"T", L"A", longest + L"x", 0}), RequestSkip::TextTooLong);
+
+  std::wstring lone = L"T";
+  lone.push_back(static_cast<wchar_t>(0xD800));
+  EXPECT_EQ(SkipFor({L"T", lone, L"", 0}), RequestSkip::NotEncodable);
+}
+
+TEST(ProviderRequestsTest, ContactAddressRule) {
+  for (const std::wstring_view valid : {L"me@example.org", L"a.b+c_d-e@x.io", L"me@.", L"x@y.z"}) {
+    EXPECT_TRUE(IsValidContact(valid)) << WideToUtf8(valid);
+  }
+  for (const std::wstring_view invalid :
+       {L"", L"@example.org", L"me@example", L"me.too@example", L"me@exa mple.org", L"me@ex\u00E4mple.org"}) {
+    EXPECT_FALSE(IsValidContact(invalid)) << WideToUtf8(invalid);
+  }
+  const std::wstring domain = L"@example.org";
+  EXPECT_TRUE(IsValidContact(std::wstring(254 - domain.size(), L'a') + domain));
+  EXPECT_FALSE(IsValidContact(std::wstring(255 - domain.size(), L'a') + domain));
+}
+
+TEST(ProviderRequestsTest, IsrcIsTwelveUpperCaseLettersOrDigits) {
+  EXPECT_TRUE(IsValidIsrc(L"USRC17607839"));
+  EXPECT_FALSE(IsValidIsrc(L"usrc17607839"));
+  EXPECT_FALSE(IsValidIsrc(L"USRC1760783"));
+  EXPECT_FALSE(IsValidIsrc(L"USRC176078390"));
+  EXPECT_FALSE(IsValidIsrc(L"USRC-7607839"));
+}
+
+}  // namespace
+}  // namespace notch::lyrics
