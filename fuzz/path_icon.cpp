@@ -1,14 +1,14 @@
 // The path-icon parser on any text: it either refuses the string or gives
 // non-empty figures of finite points made only of lines and curves, and a
 // string it accepts is accepted again with spaces doubled.
+#include "render/path_icon.h"
+
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include "render/path_icon.h"
 
 namespace {
 

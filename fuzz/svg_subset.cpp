@@ -1,5 +1,7 @@
 // The SVG subset reader on any bytes: a symbol it accepts has a positive
 // size and finite figures that stay drawable once placed in a box.
+#include "render/svg_subset.h"
+
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -7,7 +9,6 @@
 #include <string_view>
 
 #include "render/path_data.h"
-#include "render/svg_subset.h"
 #include "render/symbols.h"
 
 namespace {

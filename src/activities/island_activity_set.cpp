@@ -4,7 +4,9 @@
 
 namespace notch {
 
-void IslandActivitySet::ApplyThemeColours(unsigned theme) { formats_ = IslandTextFormats(fonts_, static_cast<Theme>(theme)); }
+void IslandActivitySet::ApplyThemeColours(unsigned theme) {
+  formats_ = IslandTextFormats(fonts_, static_cast<Theme>(theme));
+}
 
 void IslandActivitySet::DrawContent(Canvas& canvas, const IslandContentFrame& frame) {
   if (frame.state != IslandState::Notification) return;

@@ -91,10 +91,10 @@ ComPtr<ID2D1Brush> D2DCanvas::MakeBrush(const Brush& brush) {
 ID2D1StrokeStyle* D2DCanvas::StrokeStyleFor(LineStyle style) {
   if (style == LineStyle::Sharp) return nullptr;
   if (!round_stroke_) {
-    factory_->CreateStrokeStyle(D2D1::StrokeStyleProperties(D2D1_CAP_STYLE_ROUND, D2D1_CAP_STYLE_ROUND,
-                                                            D2D1_CAP_STYLE_ROUND, D2D1_LINE_JOIN_ROUND, 10.0f,
-                                                            D2D1_DASH_STYLE_SOLID, 0.0f),
-                                nullptr, 0, &round_stroke_);
+    factory_->CreateStrokeStyle(
+        D2D1::StrokeStyleProperties(D2D1_CAP_STYLE_ROUND, D2D1_CAP_STYLE_ROUND, D2D1_CAP_STYLE_ROUND,
+                                    D2D1_LINE_JOIN_ROUND, 10.0f, D2D1_DASH_STYLE_SOLID, 0.0f),
+        nullptr, 0, &round_stroke_);
   }
   return round_stroke_.Get();
 }
@@ -116,7 +116,8 @@ void D2DCanvas::FillRect(const RectF& rect, const Brush& brush) {
 }
 
 void D2DCanvas::FillRoundedRect(const RectF& rect, float radius, const Brush& brush) {
-  if (const auto b = MakeBrush(brush)) drawing_->FillRoundedRectangle(D2D1::RoundedRect(Rect2D(rect), radius, radius), b.Get());
+  if (const auto b = MakeBrush(brush))
+    drawing_->FillRoundedRectangle(D2D1::RoundedRect(Rect2D(rect), radius, radius), b.Get());
 }
 
 void D2DCanvas::StrokeRoundedRect(const RectF& rect, float radius, const Brush& brush, float width) {
@@ -130,7 +131,7 @@ void D2DCanvas::DrawText(std::wstring_view text, const TextFormat& format, const
   if (platform_format == nullptr || text.empty()) return;
   if (const auto b = MakeBrush(brush)) {
     drawing_->DrawText(text.data(), static_cast<UINT32>(text.size()), platform_format, Rect2D(box), b.Get(),
-                      D2D1_DRAW_TEXT_OPTIONS_CLIP);
+                       D2D1_DRAW_TEXT_OPTIONS_CLIP);
   }
 }
 
@@ -147,7 +148,7 @@ std::unique_ptr<CanvasBitmap> D2DCanvas::CreateBitmap(int width, int height, std
 
 void D2DCanvas::DrawBitmap(const CanvasBitmap& bitmap, const RectF& destination, float opacity) {
   drawing_->DrawBitmap(static_cast<const D2DBitmap&>(bitmap).bitmap.Get(), Rect2D(destination), opacity,
-                      D2D1_BITMAP_INTERPOLATION_MODE_LINEAR);
+                       D2D1_BITMAP_INTERPOLATION_MODE_LINEAR);
 }
 
 void D2DCanvas::PushLayer(const CanvasPath* mask, float opacity) {
@@ -218,7 +219,7 @@ void D2DCanvas::PushTransform(const Transform& t) {
   drawing_->GetTransform(&current);
   saved_transforms_.push_back(current);
   drawing_->SetTransform(D2D1::Matrix3x2F(t.m11, t.m12, t.m21, t.m22, t.dx, t.dy) *
-                        *D2D1::Matrix3x2F::ReinterpretBaseType(&current));
+                         *D2D1::Matrix3x2F::ReinterpretBaseType(&current));
 }
 
 void D2DCanvas::PopTransform() {

@@ -32,19 +32,19 @@ struct ExtensionFamily {
 
 using F = BadgeFamily;
 constexpr std::array<ExtensionFamily, 65> kExtensionFamilies = {{
-    {L"zip", F::Archive}, {L"rar", F::Archive},  {L"7z", F::Archive},   {L"tar", F::Archive},  {L"gz", F::Archive},
-    {L"bz2", F::Archive}, {L"xz", F::Archive},   {L"cab", F::Archive},  {L"iso", F::Archive},  {L"txt", F::Text},
-    {L"md", F::Text},     {L"log", F::Text},     {L"json", F::Text},    {L"xml", F::Text},     {L"csv", F::Text},
-    {L"ini", F::Text},    {L"cfg", F::Text},     {L"yaml", F::Text},    {L"yml", F::Text},     {L"cpp", F::Text},
-    {L"c", F::Text},      {L"h", F::Text},       {L"hpp", F::Text},     {L"py", F::Text},      {L"js", F::Text},
-    {L"ts", F::Text},     {L"html", F::Text},    {L"css", F::Text},     {L"rtf", F::Text},     {L"cmd", F::Text},
-    {L"bat", F::Text},    {L"ps1", F::Text},     {L"sh", F::Text},      {L"toml", F::Text},    {L"wav", F::Audio},
-    {L"mp3", F::Audio},   {L"flac", F::Audio},   {L"aac", F::Audio},    {L"m4a", F::Audio},    {L"ogg", F::Audio},
-    {L"aif", F::Audio},   {L"aiff", F::Audio},   {L"wma", F::Audio},    {L"mid", F::Audio},    {L"midi", F::Audio},
-    {L"opus", F::Audio},  {L"mp4", F::Video},    {L"mov", F::Video},    {L"mkv", F::Video},    {L"avi", F::Video},
-    {L"webm", F::Video},  {L"wmv", F::Video},    {L"m4v", F::Video},    {L"png", F::Image},    {L"jpg", F::Image},
-    {L"jpeg", F::Image},  {L"gif", F::Image},    {L"bmp", F::Image},    {L"webp", F::Image},   {L"heic", F::Image},
-    {L"tif", F::Image},   {L"tiff", F::Image},   {L"svg", F::Image},    {L"ico", F::Image},    {L"pdf", F::Pdf},
+    {L"zip", F::Archive}, {L"rar", F::Archive}, {L"7z", F::Archive},  {L"tar", F::Archive}, {L"gz", F::Archive},
+    {L"bz2", F::Archive}, {L"xz", F::Archive},  {L"cab", F::Archive}, {L"iso", F::Archive}, {L"txt", F::Text},
+    {L"md", F::Text},     {L"log", F::Text},    {L"json", F::Text},   {L"xml", F::Text},    {L"csv", F::Text},
+    {L"ini", F::Text},    {L"cfg", F::Text},    {L"yaml", F::Text},   {L"yml", F::Text},    {L"cpp", F::Text},
+    {L"c", F::Text},      {L"h", F::Text},      {L"hpp", F::Text},    {L"py", F::Text},     {L"js", F::Text},
+    {L"ts", F::Text},     {L"html", F::Text},   {L"css", F::Text},    {L"rtf", F::Text},    {L"cmd", F::Text},
+    {L"bat", F::Text},    {L"ps1", F::Text},    {L"sh", F::Text},     {L"toml", F::Text},   {L"wav", F::Audio},
+    {L"mp3", F::Audio},   {L"flac", F::Audio},  {L"aac", F::Audio},   {L"m4a", F::Audio},   {L"ogg", F::Audio},
+    {L"aif", F::Audio},   {L"aiff", F::Audio},  {L"wma", F::Audio},   {L"mid", F::Audio},   {L"midi", F::Audio},
+    {L"opus", F::Audio},  {L"mp4", F::Video},   {L"mov", F::Video},   {L"mkv", F::Video},   {L"avi", F::Video},
+    {L"webm", F::Video},  {L"wmv", F::Video},   {L"m4v", F::Video},   {L"png", F::Image},   {L"jpg", F::Image},
+    {L"jpeg", F::Image},  {L"gif", F::Image},   {L"bmp", F::Image},   {L"webp", F::Image},  {L"heic", F::Image},
+    {L"tif", F::Image},   {L"tiff", F::Image},  {L"svg", F::Image},   {L"ico", F::Image},   {L"pdf", F::Pdf},
 }};
 
 const FamilyLook& LookOf(BadgeFamily family) { return kFamilyLooks[static_cast<std::size_t>(family)]; }

@@ -6,8 +6,8 @@
 namespace notch {
 namespace {
 
-constexpr std::array<std::wstring_view, 8> kShellImageExtensions = {L"exe", L"msi", L"lnk", L"url",
-                                                                     L"appref-ms", L"scr", L"com", L"cpl"};
+constexpr std::array<std::wstring_view, 8> kShellImageExtensions = {L"exe",       L"msi", L"lnk", L"url",
+                                                                    L"appref-ms", L"scr", L"com", L"cpl"};
 
 std::optional<FilePicture> Premultiplied(std::optional<FilePicture> picture) {
   if (picture) PremultiplyShellPixels(picture->pixels);

@@ -32,8 +32,7 @@ std::optional<FilePicture> PixelsOf(HBITMAP bitmap) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     const HDC screen = GetDC(nullptr);
-    if (GetDIBits(screen, bitmap, 0, static_cast<UINT>(p.height), p.pixels.data(), &info, DIB_RGB_COLORS) ==
-        p.height) {
+    if (GetDIBits(screen, bitmap, 0, static_cast<UINT>(p.height), p.pixels.data(), &info, DIB_RGB_COLORS) == p.height) {
       picture = std::move(p);
     }
     ReleaseDC(nullptr, screen);

@@ -42,8 +42,7 @@ void StrokeLights(Canvas& canvas, const GlassRim& rim) {
   const Light light = LightFor(rim);
   const PointF c = r.centre();
   const PointF opposite{2.0f * c.x - light.start.x, 2.0f * c.y - light.start.y};
-  const float length =
-      (0.18f * std::max(r.width(), r.height()) + std::min(r.width(), r.height()) / 2.0f) / 1.41421f;
+  const float length = (0.18f * std::max(r.width(), r.height()) + std::min(r.width(), r.height()) / 2.0f) / 1.41421f;
   const PointF along{length * light.direction.x, length * light.direction.y};
   const float k = rim.strength * (rim.compact ? 0.75f : 0.95f);
   const float key = 0.42f * k * rim.lit;
@@ -56,7 +55,8 @@ void StrokeLights(Canvas& canvas, const GlassRim& rim) {
     const auto back_stops = FadingLight(back * o);
     StrokeInset(canvas, rim, pass + 1,
                 Brush::Linear(light.start, {light.start.x + along.x, light.start.y + along.y}, key_stops));
-    StrokeInset(canvas, rim, pass + 1, Brush::Linear(opposite, {opposite.x - along.x, opposite.y - along.y}, back_stops));
+    StrokeInset(canvas, rim, pass + 1,
+                Brush::Linear(opposite, {opposite.x - along.x, opposite.y - along.y}, back_stops));
   }
 }
 

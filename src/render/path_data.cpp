@@ -62,7 +62,8 @@ std::vector<CubicSegment> ArcAsCubics(PointF from, float radius, PointF to) {
   const double step = sweep / parts;
   const double k = 4.0 / 3.0 * std::tan(step / 4.0) * r;
   const auto on_circle = [&](double angle) {
-    return PointF{static_cast<float>(centre_x + r * std::cos(angle)), static_cast<float>(centre_y + r * std::sin(angle))};
+    return PointF{static_cast<float>(centre_x + r * std::cos(angle)),
+                  static_cast<float>(centre_y + r * std::sin(angle))};
   };
   std::vector<CubicSegment> cubics;
   for (int i = 0; i < parts; ++i) {

@@ -41,9 +41,10 @@ Transform SvgPlacement(const RectF& bounds, const RectF& rect) {
   const double bw = std::max(1.0, static_cast<double>(bounds.right) - bounds.left);
   const double bh = std::max(1.0, static_cast<double>(bounds.bottom) - bounds.top);
   const double scale = std::min(rect.height() / bh, rect.width() / bw);
-  return Transform::ScaleThenMove(static_cast<float>(scale),
-                                  static_cast<float>((rect.width() - bw * scale) / 2.0 + rect.left - scale * bounds.left),
-                                  static_cast<float>((rect.height() - bh * scale) / 2.0 + rect.top - scale * bounds.top));
+  return Transform::ScaleThenMove(
+      static_cast<float>(scale),
+      static_cast<float>((rect.width() - bw * scale) / 2.0 + rect.left - scale * bounds.left),
+      static_cast<float>((rect.height() - bh * scale) / 2.0 + rect.top - scale * bounds.top));
 }
 
 RectF SymbolGlyphBox(const RectF& rect) {

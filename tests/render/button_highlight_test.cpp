@@ -14,7 +14,7 @@ constexpr RectF kButton{10, 10, 38, 38};
 
 TEST(ButtonHighlightTest, SequoiaFillsBrighterWhenHoveredAndPressed) {
   for (const auto& [state, alpha] : {std::pair{ButtonState::Rest, 0.09f}, std::pair{ButtonState::Hovered, 0.15f},
-                                    std::pair{ButtonState::Pressed, 0.22f}}) {
+                                     std::pair{ButtonState::Pressed, 0.22f}}) {
     testing::RecordingCanvas canvas;
     DrawButtonHighlight(canvas, kButton, 8.0f, Theme::Sequoia, state);
     ASSERT_EQ(canvas.Kinds(), std::vector<K>{K::FillRoundedRect});

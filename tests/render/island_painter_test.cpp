@@ -54,8 +54,8 @@ void ExpectColour(const Colour& actual, const Colour& expected) {
 
 TEST_F(IslandPainterTest, SequoiaPillPaintsShadowsLayerFillSheenContentAndRim) {
   Paint(IslandStyle::Pill, Theme::Sequoia);
-  const std::vector<K> order = {K::FillRoundedRect, K::FillRoundedRect, K::FillRoundedRect, K::FillRoundedRect,
-                                K::PushLayer,       K::FillRect,        K::FillRect,        K::FillRect,
+  const std::vector<K> order = {K::FillRoundedRect, K::FillRoundedRect,  K::FillRoundedRect, K::FillRoundedRect,
+                                K::PushLayer,       K::FillRect,         K::FillRect,        K::FillRect,
                                 K::PopLayer,        K::StrokeRoundedRect};
   ASSERT_EQ(canvas_.Kinds(), order);
 
@@ -140,9 +140,10 @@ TEST_F(IslandPainterTest, NotchFillsBlackWithoutShadowSheenOrRim) {
 TEST_F(IslandPainterTest, LeopardNotchHasStackedShadowsAGradientAGlossAndABevel) {
   Paint(IslandStyle::Notch, Theme::Leopard, 0.5f, {158, 0, 342, 30});
   std::vector<K> order;
-  for (int i = 0; i < 5; ++i) order.insert(order.end(), {K::PushTransform, K::StrokePath, K::FillPath, K::PopTransform});
-  order.insert(order.end(), {K::PushLayer, K::FillRect, K::FillRect, K::FillRect, K::StrokePath, K::PopLayer,
-                             K::StrokePath});
+  for (int i = 0; i < 5; ++i)
+    order.insert(order.end(), {K::PushTransform, K::StrokePath, K::FillPath, K::PopTransform});
+  order.insert(order.end(),
+               {K::PushLayer, K::FillRect, K::FillRect, K::FillRect, K::StrokePath, K::PopLayer, K::StrokePath});
   ASSERT_EQ(canvas_.Kinds(), order);
   for (int i = 1; i <= 5; ++i) {
     const std::size_t at = static_cast<std::size_t>(i - 1) * 4;
@@ -176,7 +177,7 @@ TEST_F(IslandPainterTest, LeopardNotchHasStackedShadowsAGradientAGlossAndABevel)
 
 TEST_F(IslandPainterTest, LeopardNotchDividesTheBandOnlyWhenMoreThanSixHangsBelowIt) {
   Paint(IslandStyle::Notch, Theme::Leopard, 1.0f, {90, 0, 410, 36});  // exactly N + 6
-  EXPECT_EQ(canvas_.Ops(K::FillRect).size(), 3u);  // gradient, gloss, content
+  EXPECT_EQ(canvas_.Ops(K::FillRect).size(), 3u);                     // gradient, gloss, content
   canvas_.Clear();
   Paint(IslandStyle::Notch, Theme::Leopard, 1.0f, {90, 0, 410, 36.5f});
   const auto fills = canvas_.Ops(K::FillRect);

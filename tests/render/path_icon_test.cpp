@@ -28,10 +28,10 @@ TEST(PathIconTest, AcceptsMoveLineCurveAndClose) {
 TEST(PathIconTest, AnyOtherCommandStopsTheParseAndNothingIsDrawn) {
   EXPECT_FALSE(ParsePathIcon("M 3 6 L 21 6 C 1 2 3 4 5 6"));
   EXPECT_FALSE(ParsePathIcon("M 3 6 l 21 6"));
-  EXPECT_FALSE(ParsePathIcon("M 3 6 L 21"));        // a missing number
-  EXPECT_FALSE(ParsePathIcon("L 3 6"));             // no figure to draw into
+  EXPECT_FALSE(ParsePathIcon("M 3 6 L 21"));  // a missing number
+  EXPECT_FALSE(ParsePathIcon("L 3 6"));       // no figure to draw into
   EXPECT_FALSE(ParsePathIcon("M 3 6 Z L 4 4"));
-  EXPECT_FALSE(ParsePathIcon("M 3 6\tL 4 4"));      // only spaces separate
+  EXPECT_FALSE(ParsePathIcon("M 3 6\tL 4 4"));  // only spaces separate
   EXPECT_TRUE(ParsePathIcon("M 3 6 Z Z"));
 }
 

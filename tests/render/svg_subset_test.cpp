@@ -8,8 +8,8 @@ namespace {
 using K = PathSegment::Kind;
 
 TEST(SvgSubsetTest, ReadsTheSizeAndFlipsThePathAgainstTheHeight) {
-  const auto svg = ReadSvgSubset(
-      "<svg width='24' height='20'><path d='M 2 2 L 22,2 Q 12 18 2 2 Z M 5 5 L 6 6'/></svg>");
+  const auto svg =
+      ReadSvgSubset("<svg width='24' height='20'><path d='M 2 2 L 22,2 Q 12 18 2 2 Z M 5 5 L 6 6'/></svg>");
   ASSERT_TRUE(svg);
   EXPECT_EQ(svg->width, 24.0f);
   EXPECT_EQ(svg->height, 20.0f);

@@ -2,9 +2,8 @@
 // layers and gradients it draws itself for Wine's Direct2D.
 #include <windows.h>
 
-#include <objbase.h>
-
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include <array>
 
@@ -111,7 +110,9 @@ TEST_F(D2DCanvasTest, ForWineLayersClipToTheirMaskAndFade) {
 TEST_F(D2DCanvasTest, ForWineGradientsKeepTheirAlpha) {
   const std::array<GradientStop, 2> faint = {{{0.0f, White(0.1f)}, {1.0f, White(0.1f)}}};
   const auto picture = Drawn(
-      [&](Canvas& canvas) { canvas.FillRect({0, 0, 100, 40}, Brush::Linear({0, 0}, {0, 40}, faint)); },
+      [&](Canvas& canvas) {
+        canvas.FillRect({0, 0, 100, 40}, Brush::Linear({0, 0}, {0, 40}, faint));
+      },
       Direct2DImplementation::Wine);
   EXPECT_NEAR(picture.At(50, 20)[3], 26, 2);
   EXPECT_NEAR(picture.At(50, 20)[0], 26, 2);

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include <fstream>
 

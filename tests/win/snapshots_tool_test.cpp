@@ -2,9 +2,8 @@
 // shapes where the island's geometry puts them.
 #include <windows.h>
 
-#include <objbase.h>
-
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include "common/text.h"
 #include "shell/ilha/shape_outline.h"
@@ -31,7 +30,8 @@ class SnapshotsToolTest : public ::testing::Test {
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
       return;
     }
-    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &exit_code_);
+    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0)
+      GetExitCodeProcess(process.hProcess, &exit_code_);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }

@@ -39,7 +39,8 @@ inline std::optional<Picture> ReadPng(const std::wstring& path) {
   }
   Picture picture{static_cast<int>(width), static_cast<int>(height), {}};
   picture.pixels.resize(static_cast<std::size_t>(width) * height * 4);
-  if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(picture.pixels.size()), picture.pixels.data()))) {
+  if (FAILED(
+          converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(picture.pixels.size()), picture.pixels.data()))) {
     return std::nullopt;
   }
   return picture;

@@ -23,14 +23,14 @@ bool WritePng(const std::wstring& path, int width, int height, std::span<const s
   ComPtr<IWICBitmapEncoder> encoder;
   ComPtr<IWICBitmapFrameEncode> frame;
   WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGRA;
-  return SUCCEEDED(wic->CreateBitmapFromMemory(static_cast<UINT>(width), static_cast<UINT>(height),
-                                               GUID_WICPixelFormat32bppPBGRA, stride,
-                                               static_cast<UINT>(stride * static_cast<UINT>(height)),
-                                               const_cast<BYTE*>(pixels.data()), &bitmap)) &&
+  return SUCCEEDED(wic->CreateBitmapFromMemory(
+             static_cast<UINT>(width), static_cast<UINT>(height), GUID_WICPixelFormat32bppPBGRA, stride,
+             static_cast<UINT>(stride * static_cast<UINT>(height)), const_cast<BYTE*>(pixels.data()), &bitmap)) &&
          SUCCEEDED(wic->CreateFormatConverter(&straight)) &&
          SUCCEEDED(straight->Initialize(bitmap.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr,
                                         0.0, WICBitmapPaletteTypeCustom)) &&
-         SUCCEEDED(wic->CreateStream(&stream)) && SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+         SUCCEEDED(wic->CreateStream(&stream)) &&
+         SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
          SUCCEEDED(wic->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
          SUCCEEDED(encoder->Initialize(stream.Get(), WICBitmapEncoderNoCache)) &&
          SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&

@@ -14,8 +14,8 @@
 
 namespace notch::snapshots {
 
-inline constexpr int kIslandWidth = 500;   // the window's canvas, at 96 DPI
-inline constexpr int kIslandHeight = 96;   // the compact drawing surface
+inline constexpr int kIslandWidth = 500;  // the window's canvas, at 96 DPI
+inline constexpr int kIslandHeight = 96;  // the compact drawing surface
 inline constexpr unsigned kMonitorDpi = 96;
 
 struct IslandSnapshot {
@@ -47,8 +47,8 @@ inline std::vector<IslandSnapshot> IslandSnapshots() {
       const std::wstring prefix = style_name + L"-" + ThemeName(theme) + L"-";
       for (const StateName& s : kStates) plan.push_back({style, theme, s.state, false, prefix + s.name + L".png"});
     }
-    plan.push_back({style, Theme::Sequoia, IslandState::Notification, true,
-                    style_name + L"-sequoia-notification-long.png"});
+    plan.push_back(
+        {style, Theme::Sequoia, IslandState::Notification, true, style_name + L"-sequoia-notification-long.png"});
   }
   return plan;
 }

@@ -33,13 +33,17 @@ using Microsoft::WRL::ComPtr;
 Direct2DImplementation Implementation() {
   const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr ? Direct2DImplementation::Wine
-                                                                                   : Direct2DImplementation::Windows;
+                                                                                  : Direct2DImplementation::Windows;
 }
 
 NoticeCard SampleCard(bool long_title) {
   if (long_title) {
-    return {L"Lembrete: a reunião de planejamento do trimestre começa em cinco minutos na sala grande", L"", 0,
-            {1, 1, 1, 1}, {}, {}};
+    return {L"Lembrete: a reunião de planejamento do trimestre começa em cinco minutos na sala grande",
+            L"",
+            0,
+            {1, 1, 1, 1},
+            {},
+            {}};
   }
   return {L"Download concluído", L"relatorio-trimestral.pdf", kDownloadGlyph, kDownloadBlue, {}, {}};
 }
@@ -63,8 +67,8 @@ bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, const Isla
   const IslandPaintInputs look = paths.Prepare(canvas, {at_rest.shape, g.upper_radius, g.lower_radius, 1.0f,
                                                         at_rest.notch_height, snapshot.style, snapshot.theme, false});
   PaintIslandFrame(canvas, look, [&] {
-    activities.DrawContent(canvas, {snapshot.state, record, at_rest.shape, g.upper_radius, 1.0f,
-                                    at_rest.notch_height, 0.0});
+    activities.DrawContent(canvas,
+                           {snapshot.state, record, at_rest.shape, g.upper_radius, 1.0f, at_rest.notch_height, 0.0});
   });
   return surface->End() && WritePng(path, surface->width(), surface->height(), surface->Pixels());
 }
@@ -77,10 +81,17 @@ bool DrawBadge(const BadgeSnapshot& badge, const std::wstring& path) {
 
 // The symbol table in a row, path icons under it, on a dark card.
 bool DrawSymbolSheet(ID2D1Factory* factory, const IslandTextFormats& formats, const std::wstring& path) {
-  constexpr const wchar_t* kNames[] = {L"music.note",         L"pause.fill",          L"play.fill",
-                                       L"forward.fill",       L"timer",               L"bolt.fill",
-                                       L"battery.50percent",  L"speaker.slash.fill",  L"speaker.wave.1.fill",
-                                       L"speaker.wave.2.fill", L"speaker.wave.3.fill"};
+  constexpr const wchar_t* kNames[] = {L"music.note",
+                                       L"pause.fill",
+                                       L"play.fill",
+                                       L"forward.fill",
+                                       L"timer",
+                                       L"bolt.fill",
+                                       L"battery.50percent",
+                                       L"speaker.slash.fill",
+                                       L"speaker.wave.1.fill",
+                                       L"speaker.wave.2.fill",
+                                       L"speaker.wave.3.fill"};
   constexpr const char* kPaths[] = {"M 15 5 L 8 12 L 15 19", "M 4 12 L 9 17 L 20 6", "M 3 6 L 21 6 L 21 18 L 3 18 Z",
                                     "M 5 3 Q -2 10 5 17 M 12 20 L 12 20.1", "M 12 3 Q 21 3 21 12 Q 21 21 12 21"};
   auto surface = WicCanvas::Create(factory, 480, 88, Implementation());

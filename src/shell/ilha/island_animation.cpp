@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "common/debug_log.h"
+#include "render/island_painter.h"
 #include "shell/ilha/content_fade.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/island_animation_rules.h"
-#include "render/island_painter.h"
 
 namespace notch {
 namespace {
@@ -129,8 +129,8 @@ void Island::DrawFrame() {
   if (Canvas* canvas = platform_.BeginFrame(surface.width, surface.height, s)) {
     const bool quick_controls = r.state == IslandState::Expanded && r.page == page::kQuickControls;
     const float upper = springs_.upper_radius.position;
-    const IslandPaintInputs look = shape_paths_.Prepare(
-        *canvas, {shape, upper, springs_.lower_radius.position, opacity, notch_height_, r.style, r.theme, quick_controls});
+    const IslandPaintInputs look = shape_paths_.Prepare(*canvas, {shape, upper, springs_.lower_radius.position, opacity,
+                                                                  notch_height_, r.style, r.theme, quick_controls});
     PaintIslandFrame(*canvas, look, [&] {
       const ContentFade fade = ContentOpacities(now - r.last_state_change_ms, r.state, r.previous_state);
       if (fade.previous > 0.0f && r.previous_state != r.state) {

@@ -38,7 +38,9 @@ PathData PillOutline(const RectF& s, float lower_radius) {
   return path;
 }
 
-float NotchFlare(const RectF& shape, float upper_radius) { return std::clamp(upper_radius, 0.0f, shape.width() / 4.0f); }
+float NotchFlare(const RectF& shape, float upper_radius) {
+  return std::clamp(upper_radius, 0.0f, shape.width() / 4.0f);
+}
 
 PathData NotchOutline(const RectF& s, float upper_radius, float lower_radius) {
   const float e = NotchFlare(s, upper_radius);

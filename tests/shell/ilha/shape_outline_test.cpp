@@ -36,8 +36,10 @@ TEST(ShapeOutlineTest, LeopardNotchHasAStraightTopEdgeAndNoEmptyCurves) {
   using K = PathSegment::Kind;
   const PathData path = NotchOutline({100, 0, 284, 22}, 0.0f, 6.0f);
   EXPECT_EQ(path.start, (PointF{100, 0}));
-  const std::vector<PathSegment> expected = {{K::Line, {}, 0, {100, 16}},    {K::Quadratic, {100, 22}, 0, {106, 22}},
-                                             {K::Line, {}, 0, {278, 22}},    {K::Quadratic, {284, 22}, 0, {284, 16}},
+  const std::vector<PathSegment> expected = {{K::Line, {}, 0, {100, 16}},
+                                             {K::Quadratic, {100, 22}, 0, {106, 22}},
+                                             {K::Line, {}, 0, {278, 22}},
+                                             {K::Quadratic, {284, 22}, 0, {284, 16}},
                                              {K::Line, {}, 0, {284, 0}}};
   EXPECT_EQ(path.segments, expected);
   EXPECT_TRUE(path.closed);
