@@ -8,7 +8,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
 
 target_link_libraries(notch_platform PUBLIC
   ole32 oleaut32 uuid shell32 shlwapi user32 gdi32 comctl32 wtsapi32 advapi32 winhttp version
-  dwmapi d3d11 dxgi d2d1 dcomp shcore winmm runtimeobject)
+  dwmapi d3d11 dxgi d2d1 dcomp dwrite windowscodecs shcore winmm runtimeobject)
 
 # Static C and C++ run-times and winpthread: the exe needs no DLL of ours.
 set(NOTCH_STATIC_LINK -static -static-libgcc -static-libstdc++)
@@ -21,6 +21,13 @@ target_link_libraries(TemboNotch PRIVATE notch_platform notch_core)
 target_link_options(TemboNotch PRIVATE -municode ${NOTCH_STATIC_LINK})
 notch_warnings(TemboNotch)
 
+# The snapshot tool: island frames, badges and symbols drawn into PNG files.
+file(GLOB _snapshot_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/snapshots/*.cpp)
+add_executable(notch_snapshots ${_snapshot_sources})
+target_link_libraries(notch_snapshots PRIVATE notch_platform notch_core)
+target_link_options(notch_snapshots PRIVATE -municode ${NOTCH_STATIC_LINK})
+notch_warnings(notch_snapshots)
+
 # GoogleTest from Debian's sources, built with the cross compiler.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -30,7 +37,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # The dialog resource lets the tests run the real dialog in-process; the
 # manifest stays TemboNotch.exe's alone.
 add_executable(notch_win_tests ${NOTCH_PORTABLE_TESTS} ${NOTCH_WIN_TESTS} res/auto_hide_dialog.rc)
-target_include_directories(notch_win_tests PRIVATE tests)
+target_include_directories(notch_win_tests PRIVATE tests tools)
 target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core gmock_main)
 target_link_options(notch_win_tests PRIVATE ${NOTCH_STATIC_LINK})
 notch_warnings(notch_win_tests)
@@ -38,7 +45,7 @@ notch_warnings(notch_win_tests)
 # Wine maps the Linux root to drive Z:.
 string(REPLACE "/" "\\\\" _data_dir "Z:${CMAKE_SOURCE_DIR}/tests/data")
 target_compile_definitions(notch_win_tests PRIVATE NOTCH_TEST_DATA_DIR=L"${_data_dir}")
-add_dependencies(notch_win_tests TemboNotch)
+add_dependencies(notch_win_tests TemboNotch notch_snapshots)
 
 add_test(NAME notch_win_tests COMMAND notch_win_tests --gtest_brief=1)
 set_tests_properties(notch_win_tests PROPERTIES TIMEOUT 600)

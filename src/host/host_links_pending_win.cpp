@@ -4,8 +4,6 @@
 
 namespace notch::links {
 
-bool InitFonts() { return true; }
-
 void StartAudio(HWND) {}
 void RebindAudio() {}
 void ReadVolume() {}

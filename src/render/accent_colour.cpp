@@ -37,4 +37,6 @@ std::wstring_view EffectiveAccentName(std::wstring_view name) { return EntryFor(
 
 Colour AccentColourForName(std::wstring_view name) { return ColourFromRgb(EntryFor(name).rgb); }
 
+Colour AccentColour(const Settings& settings) { return AccentColourForName(settings.Read(setting::kAccent)); }
+
 }  // namespace notch

@@ -15,4 +15,8 @@ constexpr Colour ColourFromRgb(std::uint32_t rgb, float alpha = 1.0f) {
                 static_cast<float>(rgb & 0xFF) / 255.0f, alpha};
 }
 
+constexpr Colour White(float alpha = 1.0f) { return {1.0f, 1.0f, 1.0f, alpha}; }
+constexpr Colour Black(float alpha = 1.0f) { return {0.0f, 0.0f, 0.0f, alpha}; }
+constexpr Colour WithAlpha(Colour c, float alpha) { return {c.r, c.g, c.b, alpha}; }
+
 }  // namespace notch

@@ -1,6 +1,8 @@
 #pragma once
-// A device-independent description of a closed outline: the canvas turns it
-// into its own geometry object once and draws that as long as it is kept.
+// A device-independent description of one figure of a path (an outline, a
+// glyph's contour, an icon's stroke): the canvas turns figures into its own
+// geometry object once and draws that as long as it is kept.
+#include <span>
 #include <vector>
 
 #include "render/geometry.h"
@@ -26,5 +28,52 @@ struct PathData {
   void ArcTo(float radius, PointF end) { segments.push_back({PathSegment::Kind::Arc, {}, radius, end}); }
   friend bool operator==(const PathData&, const PathData&) = default;
 };
+
+// Figures as a path reader meets them, one open at a time.
+class FigureList {
+ public:
+  // Ends the open figure as open and begins another at `start`.
+  void Begin(PointF start) {
+    End(false);
+    figure_ = PathData{start, {}, false};
+    open_ = true;
+  }
+  // The open figure, or null between figures.
+  PathData* open() { return open_ ? &figure_ : nullptr; }
+  void End(bool closed) {
+    if (!open_) return;
+    figure_.closed = closed;
+    figures_.push_back(std::move(figure_));
+    figure_ = {};
+    open_ = false;
+  }
+  // Every figure, the open one ended as open.
+  std::vector<PathData> Take() {
+    End(false);
+    return std::move(figures_);
+  }
+
+ private:
+  PathData figure_;
+  bool open_ = false;
+  std::vector<PathData> figures_;
+};
+
+struct CubicSegment {
+  PointF control1, control2, end;
+};
+
+// An arc segment from `from` as cubic curves of at most a quarter turn each,
+// for renderers without arcs. A radius too small for the chord grows to half
+// of it, as Direct2D does.
+std::vector<CubicSegment> ArcAsCubics(PointF from, float radius, PointF to);
+
+// The figure with every curve and arc replaced by `steps` lines along it.
+PathData AsPolyline(const PathData& figure, int steps);
+
+// The smallest rectangle holding every figure: the curves themselves, not
+// their control points. Arcs count by their end points (they are the quarter
+// circles of rounded corners). Without figures: the empty rectangle at 0.
+RectF PathBounds(std::span<const PathData> figures);
 
 }  // namespace notch

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ini_document.h"
+
 namespace notch {
 namespace {
 
@@ -19,6 +21,16 @@ TEST(AccentColourTest, UnknownNamesAreAzul) {
   EXPECT_EQ(AccentColourForName(L"Rosa"), ColourFromRgb(0x007AFF));  // names are exact
   EXPECT_EQ(EffectiveAccentName(L""), L"azul");
   EXPECT_EQ(EffectiveAccentName(L"lavanda"), L"lavanda");
+}
+
+TEST(AccentColourTest, TheSettingChoosesTheColour) {
+  IniDocument file = IniDocument::Parse(L"[Notch]\ndestaque=verde\n");
+  Settings settings(file);
+  EXPECT_EQ(AccentColour(settings), ColourFromRgb(0x62BA46));
+  settings.Write(setting::kAccent, L"magenta");
+  EXPECT_EQ(AccentColour(settings), ColourFromRgb(0x007AFF));
+  IniDocument empty;
+  EXPECT_EQ(AccentColour(Settings(empty)), ColourFromRgb(0x007AFF));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "shell/ilha/island_ports.h"
 #include "shell/ilha/island_record.h"
 #include "shell/ilha/island_types.h"
+#include "shell/ilha/shape_paths.h"
 #include "shell/ilha/spring.h"
 
 namespace notch {
@@ -144,17 +145,7 @@ class Island {
   bool region_valid_ = false;
   bool surface_tall_ = false;
 
-  // The outline is rebuilt only when the shape changes.
-  struct OutlineKey {
-    RectF rect;
-    float upper = 0.0f, lower = 0.0f;
-    IslandStyle style = IslandStyle::Notch;
-    bool leopard = false;
-    friend bool operator==(const OutlineKey&, const OutlineKey&) = default;
-  };
-  OutlineKey outline_key_;
-  std::unique_ptr<CanvasPath> outline_;
-  Canvas* outline_canvas_ = nullptr;
+  ShapePaths shape_paths_;
 };
 
 }  // namespace notch

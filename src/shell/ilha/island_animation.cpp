@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "common/debug_log.h"
+#include "render/island_painter.h"
 #include "shell/ilha/content_fade.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/island_animation_rules.h"
-#include "shell/ilha/shape_outline.h"
 
 namespace notch {
 namespace {
@@ -107,8 +107,7 @@ void Island::AnimationStep() {
     r.shown = false;
     region_valid_ = false;
     platform_.ReleaseSurface();
-    outline_.reset();
-    outline_canvas_ = nullptr;
+    shape_paths_.Reset();
   }
   platform_.TrimGraphicsMemory();
   EvaluatePeriodicTimers();
@@ -128,21 +127,19 @@ void Island::DrawFrame() {
   const float opacity = std::clamp(springs_.opacity.position, 0.0f, 1.0f);
 
   if (Canvas* canvas = platform_.BeginFrame(surface.width, surface.height, s)) {
-    const OutlineKey key{shape, springs_.upper_radius.position, springs_.lower_radius.position, r.style,
-                         r.theme == Theme::Leopard};
-    if (!outline_ || outline_canvas_ != canvas || !(key == outline_key_)) {
-      outline_ = canvas->CreatePath(ShapeOutline(r.style, shape, key.upper, key.lower));
-      outline_key_ = key;
-      outline_canvas_ = canvas;
-    }
-    canvas->PushLayer(*outline_, opacity);
-    canvas->FillPath(*outline_, Brush::Solid({0.0f, 0.0f, 0.0f, 1.0f}));
-    const ContentFade fade = ContentOpacities(now - r.last_state_change_ms, r.state, r.previous_state);
-    if (fade.previous > 0.0f && r.previous_state != r.state) {
-      activities_.DrawContent(*canvas, {r.previous_state, r, shape, fade.previous, notch_height_, now});
-    }
-    if (fade.current > 0.0f) activities_.DrawContent(*canvas, {r.state, r, shape, fade.current, notch_height_, now});
-    canvas->PopLayer();
+    const bool quick_controls = r.state == IslandState::Expanded && r.page == page::kQuickControls;
+    const float upper = springs_.upper_radius.position;
+    const IslandPaintInputs look = shape_paths_.Prepare(*canvas, {shape, upper, springs_.lower_radius.position, opacity,
+                                                                  notch_height_, r.style, r.theme, quick_controls});
+    PaintIslandFrame(*canvas, look, [&] {
+      const ContentFade fade = ContentOpacities(now - r.last_state_change_ms, r.state, r.previous_state);
+      if (fade.previous > 0.0f && r.previous_state != r.state) {
+        activities_.DrawContent(*canvas, {r.previous_state, r, shape, upper, fade.previous, notch_height_, now});
+      }
+      if (fade.current > 0.0f) {
+        activities_.DrawContent(*canvas, {r.state, r, shape, upper, fade.current, notch_height_, now});
+      }
+    });
 
     const PixelRect region = RegionRect(springs_.width.position, springs_.height.position, r.style, r.theme,
                                         notch_height_, s, springs_.opacity.position, springs_.opacity.target);

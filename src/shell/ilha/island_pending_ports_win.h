@@ -1,6 +1,6 @@
 #pragma once
-// The island's panel and activity ports in the Windows build, for the parts
-// of the program that have not landed yet.
+// The island's panel port in the Windows build, and the shelf's steps of the
+// island's creation, for the parts of the program that have not landed yet.
 #include <windows.h>
 
 #include "shell/ilha/island_ports.h"
@@ -8,7 +8,6 @@
 namespace notch {
 
 IslandPanel& WindowsIslandPanel();
-IslandActivities& WindowsIslandActivities();
 
 // Steps of the island's creation that belong to the shelf and the panel.
 void LoadShelf();

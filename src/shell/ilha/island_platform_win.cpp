@@ -143,7 +143,8 @@ void WindowsIslandPlatform::SetFrameClock(bool on) { notch::SetFrameClock(window
 Canvas* WindowsIslandPlatform::BeginFrame(int width_px, int height_px, float scale) {
   ID2D1RenderTarget* target = surface_->BeginFrame(width_px, height_px, scale);
   if (target == nullptr) return nullptr;
-  canvas_.emplace(Graphics().d2d_factory.Get(), target);
+  // The canvas keeps its stroke style for as long as the target lives.
+  if (!canvas_ || canvas_->target() != target) canvas_.emplace(Graphics().d2d_factory.Get(), target);
   return &*canvas_;
 }
 

@@ -105,6 +105,7 @@ struct IslandContentFrame {
   IslandState state;  // whose content: the current or the previous state
   const IslandRecord& record;
   RectF shape;         // the shape now, in window DIPs
+  float upper_radius;  // the shape's upper radius now
   float opacity;       // the cross-fade's opacity for this content
   float notch_height;  // N
   double now_ms;

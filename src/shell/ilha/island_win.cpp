@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "activities/island_activity_set_win.h"
 #include "activities/media_state.h"
 #include "common/app_messages.h"
 #include "host/host_links_win.h"

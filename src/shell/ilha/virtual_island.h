@@ -19,19 +19,24 @@ namespace notch {
 // Accepts every drawing call and only counts what matters to the island.
 class CountingCanvas final : public Canvas {
  public:
-  std::unique_ptr<CanvasPath> CreatePath(const PathData& path) override;
+  using Canvas::CreatePath;
+  const void* PathDomain() const override { return this; }
+  std::unique_ptr<CanvasPath> CreatePath(std::span<const PathData> figures) override;
   void FillPath(const CanvasPath&, const Brush&) override {}
-  void StrokePath(const CanvasPath&, const Brush&, float) override {}
+  void StrokePath(const CanvasPath&, const Brush&, float, LineStyle) override {}
   void FillRect(const RectF&, const Brush&) override {}
   void FillRoundedRect(const RectF&, float, const Brush&) override {}
   void StrokeRoundedRect(const RectF&, float, const Brush&, float) override {}
-  void PushLayer(const CanvasPath&, float opacity) override { last_layer_opacity = opacity; }
+  void DrawText(std::wstring_view, const TextFormat&, const RectF&, const Brush&) override {}
+  float MeasureTextWidth(std::wstring_view, const TextFormat&) override { return 0.0f; }
+  std::unique_ptr<CanvasBitmap> CreateBitmap(int, int, std::span<const std::uint8_t>) override { return nullptr; }
+  void DrawBitmap(const CanvasBitmap&, const RectF&, float) override {}
+  void PushLayer(const CanvasPath*, float) override {}
   void PopLayer() override {}
-  void SetTranslation(float, float) override {}
+  void PushTransform(const Transform&) override {}
+  void PopTransform() override {}
 
   int paths_created = 0;
-  PathData last_path;
-  float last_layer_opacity = 0.0f;
 };
 
 class VirtualIslandPlatform final : public IslandPlatform {

@@ -32,11 +32,18 @@ TEST(ShapeOutlineTest, NotchRadiiAreClampedToTheShape) {
   }
 }
 
-TEST(ShapeOutlineTest, LeopardNotchHasAStraightTopEdge) {
+TEST(ShapeOutlineTest, LeopardNotchHasAStraightTopEdgeAndNoEmptyCurves) {
+  using K = PathSegment::Kind;
   const PathData path = NotchOutline({100, 0, 284, 22}, 0.0f, 6.0f);
-  EXPECT_EQ(path.segments.front().end, (PointF{100, 0}));
-  EXPECT_EQ(path.segments.back().control, (PointF{284, 0}));
-  EXPECT_EQ(path.segments.back().end, (PointF{284, 0}));
+  EXPECT_EQ(path.start, (PointF{100, 0}));
+  const std::vector<PathSegment> expected = {{K::Line, {}, 0, {100, 16}},
+                                             {K::Quadratic, {100, 22}, 0, {106, 22}},
+                                             {K::Line, {}, 0, {278, 22}},
+                                             {K::Quadratic, {284, 22}, 0, {284, 16}},
+                                             {K::Line, {}, 0, {284, 0}}};
+  EXPECT_EQ(path.segments, expected);
+  EXPECT_TRUE(path.closed);
+  EXPECT_EQ(NotchOutline({100, 0, 284, 22}, 0.0f, 0.0f).segments.size(), 3u);
 }
 
 TEST(ShapeOutlineTest, PillCornersUseTheSmallestOfRadiusAndHalfTheSides) {
@@ -48,6 +55,24 @@ TEST(ShapeOutlineTest, PillCornersUseTheSmallestOfRadiusAndHalfTheSides) {
   EXPECT_EQ(path.segments[1].kind, PathSegment::Kind::Arc);
   EXPECT_FLOAT_EQ(path.segments[1].radius, 11.0f);
   EXPECT_EQ(path.segments.back().end, path.start);
+}
+
+TEST(ShapeOutlineTest, TheLeopardBevelLeavesTheScreenEdgeOpen) {
+  const RectF s{100, 0, 284, 72};
+  const PathData highlight = InnerHighlight(s, 0.0f, 10.0f);
+  PathData outline = NotchOutline(s, 0.0f, 10.0f);
+  EXPECT_FALSE(highlight.closed);
+  outline.closed = false;
+  EXPECT_EQ(highlight, outline);
+}
+
+TEST(ShapeOutlineTest, SmallestRadiusAndInnerArea) {
+  EXPECT_FLOAT_EQ(SmallestCornerRadius(IslandStyle::Pill, {0, 0, 112, 14}, 30.0f, 11.0f), 7.0f);
+  EXPECT_FLOAT_EQ(SmallestCornerRadius(IslandStyle::Notch, {0, 0, 184, 26}, 6.0f, 9.0f), 6.0f);
+  EXPECT_FLOAT_EQ(SmallestCornerRadius(IslandStyle::Notch, {0, 0, 184, 26}, 0.0f, 6.0f), 0.0f);
+  EXPECT_EQ(InnerArea(IslandStyle::Notch, {78, 0, 422, 76}, 12.0f), (RectF{90, 0, 410, 76}));
+  EXPECT_EQ(InnerArea(IslandStyle::Notch, {0, 0, 20, 40}, 10.0f), (RectF{5, 0, 15, 40}));  // flares clamped
+  EXPECT_EQ(InnerArea(IslandStyle::ActivityOnly, {90, 4, 410, 58}, 20.0f), (RectF{90, 4, 410, 58}));
 }
 
 }  // namespace

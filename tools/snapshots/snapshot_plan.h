@@ -1,0 +1,89 @@
+#pragma once
+// What the snapshot tool draws: island frames of every style and theme in a
+// few states, document badges of each family in three sizes, and a sheet of
+// symbols and path icons. The Windows tests read the same plan to check the
+// pictures.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "host/settings.h"
+#include "render/geometry.h"
+#include "shell/ilha/island_geometry.h"
+#include "shell/ilha/island_types.h"
+
+namespace notch::snapshots {
+
+inline constexpr int kIslandWidth = 500;  // the window's canvas, at 96 DPI
+inline constexpr int kIslandHeight = 96;  // the compact drawing surface
+inline constexpr unsigned kMonitorDpi = 96;
+
+struct IslandSnapshot {
+  IslandStyle style;
+  Theme theme;
+  IslandState state;
+  bool long_title = false;  // a notice whose title is too long for the card
+  std::wstring file_name;
+};
+
+inline const wchar_t* ThemeName(Theme theme) {
+  constexpr std::array<const wchar_t*, 4> kNames = {L"sequoia", L"tahoe", L"golden-gate", L"leopard"};
+  return kNames[static_cast<std::size_t>(theme)];
+}
+
+inline std::vector<IslandSnapshot> IslandSnapshots() {
+  struct StateName {
+    IslandState state;
+    const wchar_t* name;
+  };
+  constexpr std::array<StateName, 4> kStates = {{{IslandState::Hidden, L"hidden"},
+                                                 {IslandState::Idle, L"idle"},
+                                                 {IslandState::Hud, L"hud"},
+                                                 {IslandState::Notification, L"notification"}}};
+  std::vector<IslandSnapshot> plan;
+  for (const IslandStyle style : {IslandStyle::Notch, IslandStyle::Pill}) {
+    const std::wstring style_name = style == IslandStyle::Notch ? L"notch" : L"pill";
+    for (const Theme theme : {Theme::Sequoia, Theme::Tahoe, Theme::GoldenGate, Theme::Leopard}) {
+      const std::wstring prefix = style_name + L"-" + ThemeName(theme) + L"-";
+      for (const StateName& s : kStates) plan.push_back({style, theme, s.state, false, prefix + s.name + L".png"});
+    }
+    plan.push_back(
+        {style, Theme::Sequoia, IslandState::Notification, true, style_name + L"-sequoia-notification-long.png"});
+  }
+  return plan;
+}
+
+struct ShapeAtRest {
+  ShapeGeometry geometry;
+  RectF shape;
+  float notch_height;
+};
+
+inline ShapeAtRest ShapeOf(const IslandSnapshot& snapshot) {
+  GeometryInputs in;
+  in.style = snapshot.style;
+  in.theme = snapshot.theme;
+  in.notch_height = NotchHeight(kMonitorDpi, 1.0f, snapshot.theme);
+  const ShapeGeometry g = TargetGeometry(snapshot.state, in);
+  return {g, ShapeRect(g.width, g.height, snapshot.style, in.notch_height), in.notch_height};
+}
+
+struct BadgeSnapshot {
+  std::wstring extension;
+  int size;
+  std::wstring file_name;
+};
+
+inline std::vector<BadgeSnapshot> BadgeSnapshots() {
+  std::vector<BadgeSnapshot> plan;
+  for (const wchar_t* extension : {L"zip", L"json", L"mp3", L"mp4", L"png", L"pdf", L"markdown"}) {
+    for (const int size : {24, 32, 64}) {
+      plan.push_back({extension, size, std::wstring(L"badge-") + extension + L"-" + std::to_wstring(size) + L".png"});
+    }
+  }
+  return plan;
+}
+
+inline constexpr wchar_t kSymbolSheet[] = L"symbols.png";
+
+}  // namespace notch::snapshots

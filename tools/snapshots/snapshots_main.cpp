@@ -1,0 +1,152 @@
+// notch_snapshots OUTPUT_FOLDER: draws island frames, document badges and a
+// symbol sheet with the program's own painting code (Direct2D on WIC
+// bitmaps) and writes them as PNG files into OUTPUT_FOLDER. Symbols come from
+// the .svg files of TEMBO_NOTCH_SYMBOLS when it is set, as in the program.
+#include <windows.h>
+
+#include <d2d1.h>
+#include <wrl/client.h>
+
+#include <cstdio>
+#include <string>
+
+#include "activities/island_activity_set.h"
+#include "common/environment.h"
+#include "host/host_links_win.h"
+#include "host/startup_rules.h"
+#include "png_file_win.h"
+#include "render/file_icon_win.h"
+#include "render/fonts.h"
+#include "render/island_painter.h"
+#include "render/path_icon.h"
+#include "render/symbols.h"
+#include "render/wic_canvas_win.h"
+#include "shell/ilha/shape_paths.h"
+#include "snapshot_plan.h"
+
+namespace notch::snapshots {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+// Wine's ntdll exports its version; Windows' does not.
+Direct2DImplementation Implementation() {
+  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr ? Direct2DImplementation::Wine
+                                                                                  : Direct2DImplementation::Windows;
+}
+
+NoticeCard SampleCard(bool long_title) {
+  if (long_title) {
+    return {L"Lembrete: a reunião de planejamento do trimestre começa em cinco minutos na sala grande",
+            L"",
+            0,
+            {1, 1, 1, 1},
+            {},
+            {}};
+  }
+  return {L"Download concluído", L"relatorio-trimestral.pdf", kDownloadGlyph, kDownloadBlue, {}, {}};
+}
+
+bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, const IslandSnapshot& snapshot,
+                const std::wstring& path) {
+  auto surface = WicCanvas::Create(factory, kIslandWidth, kIslandHeight, Implementation());
+  if (!surface) return false;
+  const ShapeAtRest at_rest = ShapeOf(snapshot);
+  IslandRecord record;
+  record.style = snapshot.style;
+  record.theme = snapshot.theme;
+  record.state = snapshot.state;
+  record.card = SampleCard(snapshot.long_title);
+  activities.ApplyThemeColours(static_cast<unsigned>(snapshot.theme));
+
+  Canvas& canvas = surface->Begin();
+  // Every state at full opacity, Hidden too: the picture shows its shape.
+  ShapePaths paths;
+  const ShapeGeometry& g = at_rest.geometry;
+  const IslandPaintInputs look = paths.Prepare(canvas, {at_rest.shape, g.upper_radius, g.lower_radius, 1.0f,
+                                                        at_rest.notch_height, snapshot.style, snapshot.theme, false});
+  PaintIslandFrame(canvas, look, [&] {
+    activities.DrawContent(canvas,
+                           {snapshot.state, record, at_rest.shape, g.upper_radius, 1.0f, at_rest.notch_height, 0.0});
+  });
+  return surface->End() && WritePng(path, surface->width(), surface->height(), surface->Pixels());
+}
+
+bool DrawBadge(const BadgeSnapshot& badge, const std::wstring& path) {
+  ShellFilePictureSources sources;
+  const auto picture = sources.Badge(badge.extension, badge.size);
+  return picture && WritePng(path, picture->width, picture->height, picture->pixels);
+}
+
+// The symbol table in a row, path icons under it, on a dark card.
+bool DrawSymbolSheet(ID2D1Factory* factory, const IslandTextFormats& formats, const std::wstring& path) {
+  constexpr const wchar_t* kNames[] = {L"music.note",
+                                       L"pause.fill",
+                                       L"play.fill",
+                                       L"forward.fill",
+                                       L"timer",
+                                       L"bolt.fill",
+                                       L"battery.50percent",
+                                       L"speaker.slash.fill",
+                                       L"speaker.wave.1.fill",
+                                       L"speaker.wave.2.fill",
+                                       L"speaker.wave.3.fill"};
+  constexpr const char* kPaths[] = {"M 15 5 L 8 12 L 15 19", "M 4 12 L 9 17 L 20 6", "M 3 6 L 21 6 L 21 18 L 3 18 Z",
+                                    "M 5 3 Q -2 10 5 17 M 12 20 L 12 20.1", "M 12 3 Q 21 3 21 12 Q 21 21 12 21"};
+  auto surface = WicCanvas::Create(factory, 480, 88, Implementation());
+  if (!surface) return false;
+  Canvas& canvas = surface->Begin();
+  canvas.FillRoundedRect({0, 0, 480, 88}, 16.0f, Brush::Solid({0.07f, 0.07f, 0.08f, 1.0f}));
+  Symbols symbols(SymbolsFolderFromVariable(ReadEnvironmentVariable(L"TEMBO_NOTCH_SYMBOLS")));
+  float x = 12.0f;
+  for (const wchar_t* name : kNames) {
+    symbols.DrawSymbol(canvas, name, {x, 10, x + 28, 38}, White(), formats[TextRole::Icon12]);
+    x += 42.0f;
+  }
+  PathIcons icons;
+  x = 12.0f;
+  for (const char* icon : kPaths) {
+    icons.DrawPathIcon(canvas, White(), icon, {x, 48, x + 32, 80}, 24.0f, 2.0f);
+    x += 42.0f;
+  }
+  return surface->End() && WritePng(path, surface->width(), surface->height(), surface->Pixels());
+}
+
+int Run(const std::wstring& folder) {
+  if (!links::InitFonts()) return 3;
+  ComPtr<ID2D1Factory> factory;
+  if (FAILED(D2D1CreateFactory(D2D1_FACTORY_TYPE_SINGLE_THREADED, factory.GetAddressOf()))) return 3;
+  CreateDirectoryW(folder.c_str(), nullptr);
+  IslandActivitySet activities(SharedFonts());
+  int failures = 0;
+  const auto write = [&](bool written, const std::wstring& name) {
+    if (!written) {
+      std::fwprintf(stderr, L"notch_snapshots: could not write %ls\n", name.c_str());
+      ++failures;
+    }
+  };
+  for (const IslandSnapshot& snapshot : IslandSnapshots()) {
+    write(DrawIsland(factory.Get(), activities, snapshot, folder + L"\\" + snapshot.file_name), snapshot.file_name);
+  }
+  for (const BadgeSnapshot& badge : BadgeSnapshots()) {
+    write(DrawBadge(badge, folder + L"\\" + badge.file_name), badge.file_name);
+  }
+  activities.ApplyThemeColours(static_cast<unsigned>(Theme::Sequoia));
+  write(DrawSymbolSheet(factory.Get(), activities.text_formats(), folder + L"\\" + kSymbolSheet), kSymbolSheet);
+  return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace notch::snapshots
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 2) {
+    std::fwprintf(stderr, L"usage: notch_snapshots OUTPUT_FOLDER\n");
+    return 2;
+  }
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 3;
+  const int result = notch::snapshots::Run(argv[1]);
+  CoUninitialize();
+  return result;
+}
