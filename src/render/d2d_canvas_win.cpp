@@ -151,6 +151,15 @@ void D2DCanvas::DrawBitmap(const CanvasBitmap& bitmap, const RectF& destination,
                        D2D1_BITMAP_INTERPOLATION_MODE_LINEAR);
 }
 
+Direct2DImplementation RunningDirect2D() {
+  static const Direct2DImplementation running = [] {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr ? Direct2DImplementation::Wine
+                                                                                    : Direct2DImplementation::Windows;
+  }();
+  return running;
+}
+
 void D2DCanvas::PushLayer(const CanvasPath* mask, float opacity) {
   ID2D1Geometry* geometry = mask != nullptr ? GeometryOf(*mask) : nullptr;
   if (implementation_ == Direct2DImplementation::Wine) {

@@ -14,9 +14,11 @@ namespace notch {
 
 // Wine's Direct2D (8.x) takes gradient stop colours as premultiplied and
 // has no layers. A canvas made for it premultiplies the stops itself and
-// builds layers from offscreen bitmaps. The program always draws for Windows;
-// the snapshot tool draws for Wine when it runs there.
+// builds layers from offscreen bitmaps.
 enum class Direct2DImplementation { Windows, Wine };
+
+// The Direct2D this process runs on (Wine's ntdll exports its version).
+Direct2DImplementation RunningDirect2D();
 
 class D2DCanvas final : public Canvas {
  public:

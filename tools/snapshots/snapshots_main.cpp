@@ -29,13 +29,6 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-// Wine's ntdll exports its version; Windows' does not.
-Direct2DImplementation Implementation() {
-  const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr ? Direct2DImplementation::Wine
-                                                                                  : Direct2DImplementation::Windows;
-}
-
 NoticeCard SampleCard(bool long_title) {
   if (long_title) {
     return {L"Lembrete: a reunião de planejamento do trimestre começa em cinco minutos na sala grande",
@@ -50,7 +43,7 @@ NoticeCard SampleCard(bool long_title) {
 
 bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, const IslandSnapshot& snapshot,
                 const std::wstring& path) {
-  auto surface = WicCanvas::Create(factory, kIslandWidth, kIslandHeight, Implementation());
+  auto surface = WicCanvas::Create(factory, kIslandWidth, kIslandHeight, RunningDirect2D());
   if (!surface) return false;
   const ShapeAtRest at_rest = ShapeOf(snapshot);
   IslandRecord record;
@@ -94,7 +87,7 @@ bool DrawSymbolSheet(ID2D1Factory* factory, const IslandTextFormats& formats, co
                                        L"speaker.wave.3.fill"};
   constexpr const char* kPaths[] = {"M 15 5 L 8 12 L 15 19", "M 4 12 L 9 17 L 20 6", "M 3 6 L 21 6 L 21 18 L 3 18 Z",
                                     "M 5 3 Q -2 10 5 17 M 12 20 L 12 20.1", "M 12 3 Q 21 3 21 12 Q 21 21 12 21"};
-  auto surface = WicCanvas::Create(factory, 480, 88, Implementation());
+  auto surface = WicCanvas::Create(factory, 480, 88, RunningDirect2D());
   if (!surface) return false;
   Canvas& canvas = surface->Begin();
   canvas.FillRoundedRect({0, 0, 480, 88}, 16.0f, Brush::Solid({0.07f, 0.07f, 0.08f, 1.0f}));

@@ -144,7 +144,7 @@ Canvas* WindowsIslandPlatform::BeginFrame(int width_px, int height_px, float sca
   ID2D1RenderTarget* target = surface_->BeginFrame(width_px, height_px, scale);
   if (target == nullptr) return nullptr;
   // The canvas keeps its stroke style for as long as the target lives.
-  if (!canvas_ || canvas_->target() != target) canvas_.emplace(Graphics().d2d_factory.Get(), target);
+  if (!canvas_ || canvas_->target() != target) canvas_.emplace(Graphics().d2d_factory.Get(), target, RunningDirect2D());
   return &*canvas_;
 }
 
