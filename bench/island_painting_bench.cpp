@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "activities/island_activity_set.h"
+#include "common/ini_document.h"
 #include "render/island_painter.h"
 #include "shell/ilha/shape_paths.h"
 #include "shell/ilha/virtual_island.h"
@@ -14,7 +15,11 @@ namespace {
 void PaintNoticeFrame(benchmark::State& state, IslandStyle style, Theme theme) {
   CountingCanvas canvas;
   FontSet fonts;
-  IslandActivitySet activities(fonts);
+  IniDocument file;
+  const Settings settings(file);
+  IslandActivitySet activities(fonts, settings, {});
+  const MediaSnapshot media;
+  const Countdown countdown;
   activities.ApplyThemeColours(static_cast<unsigned>(theme));
   IslandRecord record;
   record.style = style;
@@ -24,7 +29,8 @@ void PaintNoticeFrame(benchmark::State& state, IslandStyle style, Theme theme) {
   for (auto _ : state) {
     const IslandPaintInputs look = paths.Prepare(canvas, {shape, 12.0f, 20.0f, 1.0f, 26.0f, style, theme, false});
     PaintIslandFrame(canvas, look, [&] {
-      activities.DrawContent(canvas, {IslandState::Notification, record, shape, 12.0f, 1.0f, 26.0f, 0.0});
+      activities.DrawContent(canvas,
+                             {IslandState::Notification, record, media, countdown, shape, 12.0f, 1.0f, 26.0f, 0.0});
     });
   }
   benchmark::DoNotOptimize(canvas.paths_created);

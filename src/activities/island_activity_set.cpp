@@ -1,22 +1,74 @@
 #include "activities/island_activity_set.h"
 
 #include "activities/notice_card_view.h"
+#include "render/accent_colour.h"
 
 namespace notch {
 
+IslandActivitySet::IslandActivitySet(const FontSet& fonts, const Settings& settings, ActivityPorts ports)
+    : fonts_(fonts),
+      settings_(settings),
+      ports_(std::move(ports)),
+      formats_(fonts, Theme::Sequoia),
+      accent_(AccentColour(settings)),
+      symbols_(ports_.symbols_folder),
+      media_(ports_.media, symbols_) {}
+
+void IslandActivitySet::Attach(IslandCommands& island) { media_.Attach(island); }
+
 void IslandActivitySet::ApplyThemeColours(unsigned theme) {
   formats_ = IslandTextFormats(fonts_, static_cast<Theme>(theme));
+  accent_ = AccentColour(settings_);
+}
+
+void IslandActivitySet::SetLyricsEnabled(bool on) {
+  if (!on) media_.ResetTiming();
+  if (ports_.set_lyrics_enabled) ports_.set_lyrics_enabled(on);
+}
+
+void IslandActivitySet::StartMediaThread() {
+  if (ports_.start_media_thread) ports_.start_media_thread();
 }
 
 void IslandActivitySet::DrawContent(Canvas& canvas, const IslandContentFrame& frame) {
-  if (frame.state != IslandState::Notification) return;
-  // The cross-fade applies to the whole content, badge drawings included.
-  const bool fading = frame.opacity < 1.0f;
-  if (fading) canvas.PushLayer(nullptr, frame.opacity);
+  const bool current = frame.state == frame.record.state;
+  if (current) hits_.Clear();
+  // The cross-fade applies to the whole content at once.
+  if (frame.opacity >= 1.0f) {
+    DrawState(canvas, frame);
+    return;
+  }
+  IslandContentFrame opaque = frame;
+  opaque.opacity = 1.0f;
+  canvas.PushLayer(nullptr, frame.opacity);
+  DrawState(canvas, opaque);
+  canvas.PopLayer();
+}
+
+void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& frame) {
   const IslandRecord& r = frame.record;
-  DrawNoticeCard(canvas, r.card, NoticeCardAreaIn(r.style, frame.shape, frame.upper_radius, frame.notch_height),
-                 formats_);
-  if (fading) canvas.PopLayer();
+  const bool current = frame.state == r.state;
+  switch (frame.state) {
+    case IslandState::Notification:
+      DrawNoticeCard(canvas, r.card, NoticeCardAreaIn(r.style, frame.shape, frame.upper_radius, frame.notch_height),
+                     formats_);
+      break;
+    case IslandState::Media:
+      media_.DrawPill(canvas, frame, formats_);
+      if (current) media_.MarkBarsDrawn();
+      return;
+    case IslandState::Expanded:
+      if (r.page == page::kMedia) {
+        media_.DrawCard(canvas, frame, formats_, accent_, hits_);
+        if (current) media_.MarkBarsDrawn();
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  // The lyric timing lives only while the pill or the media page shows.
+  if (current) media_.ResetTiming();
 }
 
 }  // namespace notch

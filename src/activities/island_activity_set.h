@@ -1,32 +1,49 @@
 #pragma once
-// The island's activities: draws each state's content with the activity that
-// owns it. So far that is the notice card of the Notification state; the
-// other activities answer as if they had nothing to show.
+// The island's activities: each state's content drawn by the activity that
+// owns it (the media view, the notice card), the expanded card's elements
+// and what a click on them does. Activities not built yet answer as if they
+// had nothing to show.
+#include <functional>
+#include <string>
+
+#include "activities/hit_regions.h"
+#include "activities/media_view.h"
+#include "host/settings.h"
 #include "render/fonts.h"
+#include "render/symbols.h"
 #include "render/text_formats.h"
 #include "shell/ilha/island_ports.h"
 
 namespace notch {
 
+struct ActivityPorts {
+  MediaViewPorts media;
+  std::function<void()> start_media_thread;
+  std::function<void(bool on)> set_lyrics_enabled;
+  std::wstring symbols_folder;  // SVG files that replace symbols; empty for none
+};
+
 class IslandActivitySet final : public IslandActivities {
  public:
-  // `fonts` must outlive the set; the formats follow them at each theme change.
-  explicit IslandActivitySet(const FontSet& fonts) : fonts_(fonts), formats_(fonts, Theme::Sequoia) {}
+  // `fonts` and `settings` must outlive the set; the formats follow the fonts
+  // at each theme change.
+  IslandActivitySet(const FontSet& fonts, const Settings& settings, ActivityPorts ports);
 
+  void Attach(IslandCommands& island) override;
   void DrawContent(Canvas& canvas, const IslandContentFrame& frame) override;
   void ApplyThemeColours(unsigned theme) override;
   const IslandTextFormats& text_formats() const { return formats_; }
 
-  HitItem HitTest(PointF) override { return {}; }
-  void Activate(HitItem) override {}
-  bool MediaViewAnimating() const override { return false; }
-  void MediaViewTick() override {}
-  void AdvanceLevelAnimation() override {}
-  int UntimedLyricLines() const override { return 0; }
-  void SetLyricsEnabled(bool) override {}
-  void StartMediaThread() override {}
+  HitItem HitTest(PointF point) override { return hits_.Find(point); }
+  void Activate(HitItem item, PointF point) override { media_.Activate(item, point, hits_); }
+  bool MediaViewAnimating() const override { return media_.Animating(); }
+  bool MediaViewTick() override { return media_.Tick(); }
+  void AdvanceLevelAnimation() override { media_.AdvanceLevels(); }
+  int UntimedLyricLines() const override { return media_.UntimedLyricLines(); }
+  void SetLyricsEnabled(bool on) override;
+  void StartMediaThread() override;
   void StartWatchers() override {}
-  float MeasureLyricWidth() override { return 0.0f; }
+  float MeasureLyricWidth() override { return media_.MeasureLyricWidth(formats_[TextRole::Lyric]); }
   bool CaptureClipboard() override { return false; }
   bool OwnClipboardCopy() override { return false; }
   void EndCopyFeedback() override {}
@@ -34,15 +51,23 @@ class IslandActivitySet final : public IslandActivities {
   void RemoveShelfItem(int) override {}
   void DecorateDownloadCard(NoticeCard&, const std::wstring&) override {}
   void SampleStatistics() override {}
-  void CloseLyricsPanel() override {}
-  bool LyricsPanelOpen() const override { return false; }
-  void ResetLyricsView(bool) override {}
-  bool LyricsHaveTimedLines() const override { return false; }
-  bool TrackExists() const override { return false; }
+  void CloseLyricsPanel() override { media_.CloseLyricsPanel(); }
+  bool LyricsPanelOpen() const override { return media_.LyricsPanelOpen(); }
+  void ResetLyricsView(bool) override { media_.ResetTiming(); }
+  bool LyricsHaveTimedLines() const override { return media_.LyricsHaveTimedLines(); }
+  bool TrackExists() const override { return media_.TrackExists(); }
 
  private:
+  void DrawState(Canvas& canvas, const IslandContentFrame& frame);
+
   const FontSet& fonts_;
+  const Settings& settings_;
+  ActivityPorts ports_;
   IslandTextFormats formats_;
+  Colour accent_;
+  Symbols symbols_;
+  MediaView media_;
+  HitRegions hits_;
 };
 
 }  // namespace notch

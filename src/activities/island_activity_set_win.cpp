@@ -1,12 +1,47 @@
 #include "activities/island_activity_set_win.h"
 
+#include <windows.h>
+
+#include <shellapi.h>
+
 #include "activities/island_activity_set.h"
+#include "activities/media_requests.h"
+#include "activities/media_state.h"
+#include "activities/media_thread_win.h"
+#include "activities/peak_meter_win.h"
+#include "activities/source_app_win.h"
+#include "host/host_state.h"
+#include "host/startup_win.h"
 #include "render/fonts.h"
+#include "render/fonts_win.h"
 
 namespace notch {
+namespace {
+
+void OpenWithShell(const std::wstring& target) {
+  ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+ActivityPorts WindowsActivityPorts() {
+  ActivityPorts ports;
+  ports.media.post_command = [](const MediaCommand& command) { PostMediaCommand(SharedMediaState(), command); };
+  ports.media.open = OpenWithShell;
+  ports.media.activate_app = ActivateSourceApp;
+  ports.media.read_peak = [] {
+    static PeakMeter meter(WindowsPeakMeterSource());
+    return meter.Read(GetTickCount64());
+  };
+  ports.media.measure = MeasureTextWidthWithDirectWrite;
+  ports.start_media_thread = StartMediaThread;
+  ports.set_lyrics_enabled = [](bool on) { SetLyricsEnabled(SharedMediaState(), on); };
+  ports.symbols_folder = Host().symbols_folder;
+  return ports;
+}
+
+}  // namespace
 
 IslandActivities& WindowsIslandActivities() {
-  static IslandActivitySet activities(SharedFonts());
+  static IslandActivitySet activities(SharedFonts(), AppSettings(), WindowsActivityPorts());
   return activities;
 }
 

@@ -69,6 +69,9 @@ class Canvas {
   // The width of `text` laid out on one line; 0 when it cannot be measured.
   virtual float MeasureTextWidth(std::wstring_view text, const TextFormat& format) = 0;
 
+  // Bitmaps made by one canvas can be drawn by the canvases of its domain
+  // (on Direct2D, its render target), so they may be kept between frames.
+  virtual const void* BitmapDomain() const = 0;
   // Premultiplied BGRA pixels, rows of width * 4 bytes; null when the size
   // is 0 or the buffer is too short.
   virtual std::unique_ptr<CanvasBitmap> CreateBitmap(int width, int height, std::span<const std::uint8_t> pixels) = 0;
@@ -78,6 +81,10 @@ class Canvas {
   // unless it is null.
   virtual void PushLayer(const CanvasPath* mask, float opacity) = 0;
   virtual void PopLayer() = 0;
+  // Everything until PopClip is clipped to `rect` (axis-aligned, in the
+  // current transform's space): cheaper than a masked layer.
+  virtual void PushClip(const RectF& rect) = 0;
+  virtual void PopClip() = 0;
   // Applies `transform` before the current transform until PopTransform.
   virtual void PushTransform(const Transform& transform) = 0;
   virtual void PopTransform() = 0;

@@ -172,6 +172,12 @@ void D2DCanvas::PushLayer(const CanvasPath* mask, float opacity) {
                       nullptr);
 }
 
+void D2DCanvas::PushClip(const RectF& rect) {
+  drawing_->PushAxisAlignedClip(Rect2D(rect), D2D1_ANTIALIAS_MODE_ALIASED);
+}
+
+void D2DCanvas::PopClip() { drawing_->PopAxisAlignedClip(); }
+
 void D2DCanvas::PopLayer() {
   if (implementation_ == Direct2DImplementation::Wine) {
     PopBitmapLayer();

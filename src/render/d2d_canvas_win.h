@@ -28,6 +28,7 @@ class D2DCanvas final : public Canvas {
 
   using Canvas::CreatePath;
   const void* PathDomain() const override { return factory_; }
+  const void* BitmapDomain() const override { return target_; }
   std::unique_ptr<CanvasPath> CreatePath(std::span<const PathData> figures) override;
   void FillPath(const CanvasPath& path, const Brush& brush) override;
   void StrokePath(const CanvasPath& path, const Brush& brush, float width, LineStyle style) override;
@@ -39,6 +40,8 @@ class D2DCanvas final : public Canvas {
   std::unique_ptr<CanvasBitmap> CreateBitmap(int width, int height, std::span<const std::uint8_t> pixels) override;
   void DrawBitmap(const CanvasBitmap& bitmap, const RectF& destination, float opacity) override;
   void PushLayer(const CanvasPath* mask, float opacity) override;
+  void PushClip(const RectF& rect) override;
+  void PopClip() override;
   void PopLayer() override;
   void PushTransform(const Transform& transform) override;
   void PopTransform() override;

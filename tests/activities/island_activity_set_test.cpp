@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/ini_document.h"
 #include "support/recording_canvas.h"
 
 namespace notch {
@@ -24,12 +25,17 @@ class IslandActivitySetTest : public ::testing::Test {
     record_.card = NoticeCard{L"Timer concluído", L"5:00", kTimerGlyph, kTimerOrange, {}, {}};
   }
   void Draw(IslandState state, float opacity) {
-    activities_.DrawContent(canvas_, {state, record_, {90, 4, 410, 58}, 20.0f, opacity, 30.0f, 0.0});
+    activities_.DrawContent(canvas_,
+                            {state, record_, media_, countdown_, {90, 4, 410, 58}, 20.0f, opacity, 30.0f, 0.0});
   }
 
   FontSet fonts_ = InterAndLucida();
-  IslandActivitySet activities_{fonts_};
+  IniDocument file_;
+  Settings settings_{file_};
+  IslandActivitySet activities_{fonts_, settings_, {}};
   IslandRecord record_;
+  MediaSnapshot media_;
+  Countdown countdown_;
   testing::RecordingCanvas canvas_;
 };
 
@@ -51,10 +57,8 @@ TEST_F(IslandActivitySetTest, AFadingCardIsDrawnInALayerOfItsOpacity) {
   EXPECT_EQ(canvas_.ops.back().kind, K::PopLayer);
 }
 
-TEST_F(IslandActivitySetTest, OtherStatesDrawNothingYet) {
-  for (const IslandState state : {IslandState::Idle, IslandState::Media, IslandState::Hud, IslandState::Expanded}) {
-    Draw(state, 1.0f);
-  }
+TEST_F(IslandActivitySetTest, StatesWithoutAnActivityDrawNothing) {
+  for (const IslandState state : {IslandState::Idle, IslandState::Hud, IslandState::Timer}) Draw(state, 1.0f);
   EXPECT_TRUE(canvas_.ops.empty());
 }
 

@@ -23,6 +23,8 @@ struct CanvasOp {
     PopLayer,
     PushTransform,
     PopTransform,
+    PushClip,
+    PopClip,
   };
   Kind kind = Kind::FillRect;
   int path = -1;  // the path made or used; -1 for none (a layer without a mask)
@@ -89,6 +91,7 @@ class RecordingCanvas final : public Canvas {
   float MeasureTextWidth(std::wstring_view text, const TextFormat& format) override {
     return static_cast<float>(text.size()) * kCharacterWidth * format.size;
   }
+  const void* BitmapDomain() const override { return this; }
   std::unique_ptr<CanvasBitmap> CreateBitmap(int width, int height, std::span<const std::uint8_t> pixels) override {
     if (width <= 0 || height <= 0 || pixels.size() < static_cast<std::size_t>(width) * height * 4) return nullptr;
     return std::make_unique<CanvasBitmap>();
@@ -104,6 +107,8 @@ class RecordingCanvas final : public Canvas {
     op.opacity = opacity;
   }
   void PopLayer() override { Record(CanvasOp::Kind::PopLayer, Brush{}); }
+  void PushClip(const RectF& rect) override { Record(CanvasOp::Kind::PushClip, Brush{}).rect = rect; }
+  void PopClip() override { Record(CanvasOp::Kind::PopClip, Brush{}); }
   void PushTransform(const Transform& transform) override {
     Record(CanvasOp::Kind::PushTransform, Brush{}).transform = transform;
     transforms_.push_back(transform * current());

@@ -57,7 +57,7 @@ TEST_F(SnapshotsToolTest, IslandPicturesShowTheShapeOfTheirState) {
     const auto picture = Read(snapshot.file_name);
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width, snapshots::kIslandWidth);
-    EXPECT_EQ(picture->height, snapshots::kIslandHeight);
+    EXPECT_EQ(picture->height, snapshot.height());
     const auto bounds = testing::OpaqueBounds(*picture);
     ASSERT_TRUE(bounds);
     // The notch's flares thin out towards the screen edge, so its opaque

@@ -16,6 +16,9 @@ namespace notch::snapshots {
 
 inline constexpr int kIslandWidth = 500;  // the window's canvas, at 96 DPI
 inline constexpr int kIslandHeight = 96;  // the compact drawing surface
+inline constexpr int kExpandedHeight = 430;
+// The sample track's widest lyric line, as its timed lyrics would measure.
+inline constexpr float kSampleLyricWidth = 180.0f;
 inline constexpr unsigned kMonitorDpi = 96;
 
 struct IslandSnapshot {
@@ -24,6 +27,11 @@ struct IslandSnapshot {
   IslandState state;
   bool long_title = false;  // a notice whose title is too long for the card
   std::wstring file_name;
+
+  // The sample track plays, with art and word-timed lyrics, in the pill
+  // (Media) or on the expanded card's media page (Expanded).
+  bool media() const { return state == IslandState::Media || state == IslandState::Expanded; }
+  int height() const { return state == IslandState::Expanded ? kExpandedHeight : kIslandHeight; }
 };
 
 inline const wchar_t* ThemeName(Theme theme) {
@@ -36,10 +44,12 @@ inline std::vector<IslandSnapshot> IslandSnapshots() {
     IslandState state;
     const wchar_t* name;
   };
-  constexpr std::array<StateName, 4> kStates = {{{IslandState::Hidden, L"hidden"},
+  constexpr std::array<StateName, 6> kStates = {{{IslandState::Hidden, L"hidden"},
                                                  {IslandState::Idle, L"idle"},
                                                  {IslandState::Hud, L"hud"},
-                                                 {IslandState::Notification, L"notification"}}};
+                                                 {IslandState::Notification, L"notification"},
+                                                 {IslandState::Media, L"media"},
+                                                 {IslandState::Expanded, L"media-card"}}};
   std::vector<IslandSnapshot> plan;
   for (const IslandStyle style : {IslandStyle::Notch, IslandStyle::Pill}) {
     const std::wstring style_name = style == IslandStyle::Notch ? L"notch" : L"pill";
@@ -64,6 +74,11 @@ inline ShapeAtRest ShapeOf(const IslandSnapshot& snapshot) {
   in.style = snapshot.style;
   in.theme = snapshot.theme;
   in.notch_height = NotchHeight(kMonitorDpi, 1.0f, snapshot.theme);
+  if (snapshot.media()) {
+    in.lyrics_timed = true;
+    in.track_exists = true;
+    in.lyric_width = kSampleLyricWidth;
+  }
   const ShapeGeometry g = TargetGeometry(snapshot.state, in);
   return {g, ShapeRect(g.width, g.height, snapshot.style, in.notch_height), in.notch_height};
 }

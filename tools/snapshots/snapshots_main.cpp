@@ -11,12 +11,16 @@
 #include <string>
 
 #include "activities/island_activity_set.h"
+#include "activities/media_art.h"
 #include "common/environment.h"
+#include "common/ini_document.h"
 #include "host/host_links_win.h"
 #include "host/startup_rules.h"
+#include "lyrics/lyrics_sheet.h"
 #include "png_file_win.h"
 #include "render/file_icon_win.h"
 #include "render/fonts.h"
+#include "render/fonts_win.h"
 #include "render/island_painter.h"
 #include "render/path_icon.h"
 #include "render/symbols.h"
@@ -41,16 +45,77 @@ NoticeCard SampleCard(bool long_title) {
   return {L"Download concluído", L"relatorio-trimestral.pdf", kDownloadGlyph, kDownloadBlue, {}, {}};
 }
 
-bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, const IslandSnapshot& snapshot,
-                const std::wstring& path) {
-  auto surface = WicCanvas::Create(factory, kIslandWidth, kIslandHeight, RunningDirect2D());
+// A sample track 1.6 s into its first lyric line: a 192 x 192 cover of a
+// warm gradient and two word-timed lines.
+MediaSnapshot SampleTrack() {
+  MediaSnapshot media;
+  media.has_media = media.playing = true;
+  media.shuffle_enabled = true;
+  media.title = L"Horizonte Azul";
+  media.artist = L"Trio Exemplo";
+  media.duration_s = 214.0;
+  media.position_s = 1.6;
+  auto pixels = std::make_shared<std::vector<std::uint8_t>>();
+  for (int y = 0; y < 192; ++y) {
+    for (int x = 0; x < 192; ++x) {
+      pixels->insert(pixels->end(), {static_cast<std::uint8_t>(80 + y / 2), static_cast<std::uint8_t>(60 + x / 3),
+                                     static_cast<std::uint8_t>(230 - y / 4), 255});
+    }
+  }
+  media.tint = ArtTint(*pixels, 192, 192);
+  media.art_pixels = pixels;
+  media.art_width = media.art_height = 192;
+  media.art_version = 1;
+  auto sheet = std::make_shared<lyrics::Sheet>();
+  const auto add_line = [&](std::int32_t start, std::int32_t end, const std::wstring& text) {
+    lyrics::Line line{start, text, end, {}};
+    std::int32_t offset = 0, word_start = start;
+    const std::int32_t step = (end - start) / 5;
+    for (std::size_t at = 0; at <= text.size(); ++at) {
+      if (at == text.size() || text[at] == L' ') {
+        line.words.push_back({word_start, word_start + step, offset, static_cast<std::int32_t>(at) - offset});
+        offset = static_cast<std::int32_t>(at) + 1;
+        word_start += step;
+      }
+    }
+    sheet->lines.push_back(std::move(line));
+  };
+  add_line(0, 3000, L"Luzes da cidade acordam devagar");
+  add_line(3000, 6000, L"E o rio canta sem ninguém ouvir");
+  media.lyrics = sheet;
+  return media;
+}
+
+// The island the activities draw for: one state, at rest.
+class SnapshotIsland final : public IslandCommands {
+ public:
+  IslandRecord record_value;
+  MediaSnapshot media_value;
+
+  const IslandRecord& record() const override { return record_value; }
+  const MediaSnapshot& media() const override { return media_value; }
+  MediaSnapshot& media_for_update() override { return media_value; }
+  double now_ms() const override { return 0.0; }
+  bool reduce_motion() const override { return false; }
+  void Collapse() override {}
+  void UpdateState() override {}
+  void Redraw() override {}
+};
+
+bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIsland& island,
+                const IslandSnapshot& snapshot, const std::wstring& path) {
+  auto surface = WicCanvas::Create(factory, kIslandWidth, snapshot.height(), RunningDirect2D());
   if (!surface) return false;
   const ShapeAtRest at_rest = ShapeOf(snapshot);
-  IslandRecord record;
+  IslandRecord& record = island.record_value;
+  record = IslandRecord{};
   record.style = snapshot.style;
   record.theme = snapshot.theme;
   record.state = snapshot.state;
+  record.page = page::kMedia;
   record.card = SampleCard(snapshot.long_title);
+  island.media_value = snapshot.media() ? SampleTrack() : MediaSnapshot{};
+  const Countdown countdown;
   activities.ApplyThemeColours(static_cast<unsigned>(snapshot.theme));
 
   Canvas& canvas = surface->Begin();
@@ -60,8 +125,8 @@ bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, const Isla
   const IslandPaintInputs look = paths.Prepare(canvas, {at_rest.shape, g.upper_radius, g.lower_radius, 1.0f,
                                                         at_rest.notch_height, snapshot.style, snapshot.theme, false});
   PaintIslandFrame(canvas, look, [&] {
-    activities.DrawContent(canvas,
-                           {snapshot.state, record, at_rest.shape, g.upper_radius, 1.0f, at_rest.notch_height, 0.0});
+    activities.DrawContent(canvas, {snapshot.state, record, island.media_value, countdown, at_rest.shape,
+                                    g.upper_radius, 1.0f, at_rest.notch_height, 0.0});
   });
   return surface->End() && WritePng(path, surface->width(), surface->height(), surface->Pixels());
 }
@@ -111,7 +176,14 @@ int Run(const std::wstring& folder) {
   ComPtr<ID2D1Factory> factory;
   if (FAILED(D2D1CreateFactory(D2D1_FACTORY_TYPE_SINGLE_THREADED, factory.GetAddressOf()))) return 3;
   CreateDirectoryW(folder.c_str(), nullptr);
-  IslandActivitySet activities(SharedFonts());
+  IniDocument settings_file;
+  const Settings settings(settings_file);
+  ActivityPorts ports;
+  ports.symbols_folder = SymbolsFolderFromVariable(ReadEnvironmentVariable(L"TEMBO_NOTCH_SYMBOLS"));
+  ports.media.measure = MeasureTextWidthWithDirectWrite;
+  IslandActivitySet activities(SharedFonts(), settings, ports);
+  SnapshotIsland island;
+  activities.Attach(island);
   int failures = 0;
   const auto write = [&](bool written, const std::wstring& name) {
     if (!written) {
@@ -120,7 +192,8 @@ int Run(const std::wstring& folder) {
     }
   };
   for (const IslandSnapshot& snapshot : IslandSnapshots()) {
-    write(DrawIsland(factory.Get(), activities, snapshot, folder + L"\\" + snapshot.file_name), snapshot.file_name);
+    write(DrawIsland(factory.Get(), activities, island, snapshot, folder + L"\\" + snapshot.file_name),
+          snapshot.file_name);
   }
   for (const BadgeSnapshot& badge : BadgeSnapshots()) {
     write(DrawBadge(badge, folder + L"\\" + badge.file_name), badge.file_name);

@@ -25,7 +25,9 @@ Island::Island(IslandPlatform& platform, IslandPanel& panel, IslandActivities& a
       activities_(activities),
       settings_(settings),
       host_(host),
-      media_state_(media) {}
+      media_state_(media) {
+  activities_.Attach(*this);
+}
 
 void Island::Start() {
   record_.theme = settings_.CurrentTheme();

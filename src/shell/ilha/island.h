@@ -31,7 +31,7 @@ struct IslandSprings {
   Spring width, height, upper_radius, lower_radius, opacity;
 };
 
-class Island {
+class Island final : public IslandCommands {
  public:
   Island(IslandPlatform& platform, IslandPanel& panel, IslandActivities& activities, Settings& settings,
          const HostState& host, MediaState& media);
@@ -43,12 +43,12 @@ class Island {
   void Start();
 
   // Operations.
-  void UpdateState();
+  void UpdateState() override;
   void Toggle();
   void OpenQuickControls();
   void OpenQuickSearch();
   void SetPage(int page);
-  void Collapse();
+  void Collapse() override;
   void ShowHud(HudKind kind, unsigned duration_ms);
   void ShowVolumeHud(float level, bool muted);
   void ShowCard(NoticeCard card, unsigned duration_ms);
@@ -89,11 +89,14 @@ class Island {
 
   // Drawing.
   void DrawFrame();
-  void Redraw();  // a frame now, unless the animation draws one anyway
+  void Redraw() override;  // a frame now, unless the animation draws one anyway
 
-  const IslandRecord& record() const { return record_; }
+  const IslandRecord& record() const override { return record_; }
   const IslandSprings& springs() const { return springs_; }
-  const MediaSnapshot& media() const { return media_; }
+  const MediaSnapshot& media() const override { return media_; }
+  MediaSnapshot& media_for_update() override { return media_; }
+  double now_ms() const override { return platform_.clock().NowMs(); }
+  bool reduce_motion() const override { return host_.reduce_motion; }
   const PixelRect& region() const { return region_; }
   float notch_height() const { return notch_height_; }
   float scale() const;

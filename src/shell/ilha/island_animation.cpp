@@ -134,10 +134,12 @@ void Island::DrawFrame() {
     PaintIslandFrame(*canvas, look, [&] {
       const ContentFade fade = ContentOpacities(now - r.last_state_change_ms, r.state, r.previous_state);
       if (fade.previous > 0.0f && r.previous_state != r.state) {
-        activities_.DrawContent(*canvas, {r.previous_state, r, shape, upper, fade.previous, notch_height_, now});
+        activities_.DrawContent(
+            *canvas, {r.previous_state, r, media_, countdown_, shape, upper, fade.previous, notch_height_, now});
       }
       if (fade.current > 0.0f) {
-        activities_.DrawContent(*canvas, {r.state, r, shape, upper, fade.current, notch_height_, now});
+        activities_.DrawContent(*canvas,
+                                {r.state, r, media_, countdown_, shape, upper, fade.current, notch_height_, now});
       }
     });
 

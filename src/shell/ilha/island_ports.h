@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "activities/countdown.h"
+#include "activities/media_snapshot.h"
 #include "activities/notice_card.h"
 #include "common/clock.h"
 #include "render/canvas.h"
@@ -104,6 +106,8 @@ class IslandPanel {
 struct IslandContentFrame {
   IslandState state;  // whose content: the current or the previous state
   const IslandRecord& record;
+  const MediaSnapshot& media;  // the island's copy of what plays
+  const Countdown& countdown;
   RectF shape;         // the shape now, in window DIPs
   float upper_radius;  // the shape's upper radius now
   float opacity;       // the cross-fade's opacity for this content
@@ -111,20 +115,40 @@ struct IslandContentFrame {
   double now_ms;
 };
 
+// What the activities may ask of the island they draw in.
+class IslandCommands {
+ public:
+  virtual ~IslandCommands() = default;
+  virtual const IslandRecord& record() const = 0;
+  virtual const MediaSnapshot& media() const = 0;
+  // The island's copy of the snapshot, for changes shown before the session
+  // confirms them (a paused position, a flipped shuffle).
+  virtual MediaSnapshot& media_for_update() = 0;
+  virtual double now_ms() const = 0;
+  virtual bool reduce_motion() const = 0;
+  virtual void Collapse() = 0;
+  virtual void UpdateState() = 0;
+  virtual void Redraw() = 0;
+};
+
 // What the island needs from the activities that draw inside it.
 class IslandActivities {
  public:
   virtual ~IslandActivities() = default;
+  // Called once by the island they serve.
+  virtual void Attach(IslandCommands& island) = 0;
   // The expanded card's interactive element at a point (DIPs), or kind 0.
   virtual HitItem HitTest(PointF point) = 0;
-  virtual void Activate(HitItem item) = 0;
+  // The item was clicked at `point` (DIPs).
+  virtual void Activate(HitItem item, PointF point) = 0;
   // Content of one state, drawn inside the shape (during a state change the
   // previous state's content fades out while the new one fades in).
   virtual void DrawContent(Canvas& canvas, const IslandContentFrame& frame) = 0;
 
   // The media view's level bars animate on their own timer.
   virtual bool MediaViewAnimating() const = 0;
-  virtual void MediaViewTick() = 0;
+  // One tick of the level bars; returns whether they need a repaint.
+  virtual bool MediaViewTick() = 0;
   virtual void AdvanceLevelAnimation() = 0;
   virtual int UntimedLyricLines() const = 0;
 

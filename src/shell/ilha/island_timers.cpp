@@ -29,12 +29,11 @@ void Island::OnTimer(unsigned id) {
       UpdateState();
       break;
     case island_timer::kMediaView:
-      activities_.MediaViewTick();
+      if (activities_.MediaViewTick()) Redraw();
       if (!activities_.MediaViewAnimating()) {
         platform_.KillTimer(id);
         record_.media_view_timer = false;
       }
-      Redraw();
       break;
     case island_timer::kPauseGrace:
       platform_.KillTimer(id);

@@ -29,9 +29,12 @@ class CountingCanvas final : public Canvas {
   void StrokeRoundedRect(const RectF&, float, const Brush&, float) override {}
   void DrawText(std::wstring_view, const TextFormat&, const RectF&, const Brush&) override {}
   float MeasureTextWidth(std::wstring_view, const TextFormat&) override { return 0.0f; }
+  const void* BitmapDomain() const override { return this; }
   std::unique_ptr<CanvasBitmap> CreateBitmap(int, int, std::span<const std::uint8_t>) override { return nullptr; }
   void DrawBitmap(const CanvasBitmap&, const RectF&, float) override {}
   void PushLayer(const CanvasPath*, float) override {}
+  void PushClip(const RectF&) override {}
+  void PopClip() override {}
   void PopLayer() override {}
   void PushTransform(const Transform&) override {}
   void PopTransform() override {}
@@ -155,6 +158,7 @@ class VirtualActivities final : public IslandActivities {
     HitItem item;
   };
   std::vector<Area> areas;
+  IslandCommands* attached = nullptr;
   std::vector<HitItem> activated;
   std::vector<int> shelf_drags, shelf_removals;
   bool lyrics_enabled = false;
@@ -170,11 +174,12 @@ class VirtualActivities final : public IslandActivities {
   int clipboard_captures = 0;
   int lyric_view_resets = 0;
 
+  void Attach(IslandCommands& island) override { attached = &island; }
   HitItem HitTest(PointF point) override;
-  void Activate(HitItem item) override { activated.push_back(item); }
+  void Activate(HitItem item, PointF) override { activated.push_back(item); }
   void DrawContent(Canvas&, const IslandContentFrame&) override {}
   bool MediaViewAnimating() const override { return media_view_animating; }
-  void MediaViewTick() override {}
+  bool MediaViewTick() override { return true; }
   void AdvanceLevelAnimation() override {}
   int UntimedLyricLines() const override { return untimed_lyric_lines; }
   void SetLyricsEnabled(bool on) override { lyrics_enabled = on; }
