@@ -1,5 +1,7 @@
 #include "render/svg_subset.h"
 
+#include <cmath>
+
 #include "render/decimal_text.h"
 
 namespace notch {
@@ -69,6 +71,18 @@ class PathDataReader {
   FigureList figures_;
 };
 
+// Symbols are drawn a few dozen units across; a figure reaching this far
+// from the origin is not a symbol, and placing it in a box would overflow a
+// float.
+constexpr float kFarthestCoordinate = 1.0e6f;
+
+bool WithinReach(const RectF& bounds) {
+  for (const float edge : {bounds.left, bounds.top, bounds.right, bounds.bottom}) {
+    if (!(std::fabs(edge) <= kFarthestCoordinate)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<SvgSymbol> ReadSvgSubset(std::string_view text) {
@@ -81,6 +95,7 @@ std::optional<SvgSymbol> ReadSvgSubset(std::string_view text) {
   std::string_view data = text.substr(found + kPathData.size());
   data = data.substr(0, data.find('\''));
   symbol.figures = PathDataReader(data, symbol.height).Read();
+  if (!WithinReach(PathBounds(symbol.figures))) return std::nullopt;
   return symbol;
 }
 
