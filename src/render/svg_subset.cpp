@@ -76,11 +76,10 @@ class PathDataReader {
 // float.
 constexpr float kFarthestCoordinate = 1.0e6f;
 
+bool WithinReach(float value) { return std::fabs(value) <= kFarthestCoordinate; }
+
 bool WithinReach(const RectF& bounds) {
-  for (const float edge : {bounds.left, bounds.top, bounds.right, bounds.bottom}) {
-    if (!(std::fabs(edge) <= kFarthestCoordinate)) return false;
-  }
-  return true;
+  return WithinReach(bounds.left) && WithinReach(bounds.top) && WithinReach(bounds.right) && WithinReach(bounds.bottom);
 }
 
 }  // namespace
@@ -91,7 +90,10 @@ std::optional<SvgSymbol> ReadSvgSubset(std::string_view text) {
   symbol.height = AttributeNumber(text, "height='");
   constexpr std::string_view kPathData = " d='";
   const std::size_t found = text.find(kPathData);
-  if (found == std::string_view::npos || !(symbol.width > 0.0f) || !(symbol.height > 0.0f)) return std::nullopt;
+  if (found == std::string_view::npos || !(symbol.width > 0.0f) || !(symbol.height > 0.0f) ||
+      !WithinReach(symbol.width) || !WithinReach(symbol.height)) {
+    return std::nullopt;
+  }
   std::string_view data = text.substr(found + kPathData.size());
   data = data.substr(0, data.find('\''));
   symbol.figures = PathDataReader(data, symbol.height).Read();

@@ -18,9 +18,9 @@ struct SvgSymbol {
   std::vector<PathData> figures;  // in y-down coordinates
 };
 
-// Nothing when the width or height is missing or not positive, the text
-// holds no " d='" attribute, or a figure reaches farther than a million units
-// from the origin.
+// Nothing when the width or height is missing, not positive or over a
+// million units, the text holds no " d='" attribute, or a figure reaches
+// farther than a million units from the origin.
 std::optional<SvgSymbol> ReadSvgSubset(std::string_view text);
 
 }  // namespace notch

@@ -79,6 +79,7 @@ TEST(SvgSubsetTest, NumbersTooLargeForAFloatReadAsZero) {
 TEST(SvgSubsetTest, FiguresFarFromTheOriginAreNotASymbol) {
   // Flipped against a huge height the point lands where no box could hold it.
   EXPECT_FALSE(ReadSvgSubset("width='25' height='2.4e37' d='M 4e24 0'"));
+  EXPECT_FALSE(ReadSvgSubset("width='2.4e38' height='24' d='M 4 0'"));
   EXPECT_FALSE(ReadSvgSubset("width='24' height='24' d='M 1 1 Q 2e6 1 3 3'"));
   EXPECT_TRUE(ReadSvgSubset("width='24' height='24' d='M -9e5 1 L 9e5 2'"));
 }
