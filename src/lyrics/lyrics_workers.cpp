@@ -16,16 +16,16 @@ constexpr std::uint64_t kMsPerSecond = 1000;
 
 }  // namespace
 
-std::array<LyricsWorkerSpec, kLyricsWorkerCount> LyricsWorkerSpecs(std::wstring_view contact) {
-  return {LyricsWorkerSpec{kFirstWorker, {}}, LyricsWorkerSpec{kSecondWorker, {}},
-          LyricsWorkerSpec{kThirdWorker, std::wstring(contact)}};
+std::array<LyricsWorkerRole, kLyricsWorkerCount> LyricsWorkerRoles(std::wstring_view contact) {
+  return {LyricsWorkerRole{kFirstWorker, {}}, LyricsWorkerRole{kSecondWorker, {}},
+          LyricsWorkerRole{kThirdWorker, std::wstring(contact)}};
 }
 
-LyricsWorker::LyricsWorker(const LyricsWorkerPorts& ports, LyricsWorkerSpec spec)
+LyricsWorker::LyricsWorker(const LyricsWorkerPorts& ports, LyricsWorkerRole role)
     : ports_(ports),
-      spec_(std::move(spec)),
+      role_(std::move(role)),
       http_{ports.transport, ports.clock},
-      next_allowed_ms_(spec_.providers.size(), 0) {}
+      next_allowed_ms_(role_.providers.size(), 0) {}
 
 std::optional<std::uint64_t> LyricsWorker::HandleNextQuery(std::stop_token stop) {
   std::optional<LyricsQuery> query;
@@ -56,8 +56,8 @@ void LyricsWorker::Serve(const LyricsQuery& query) {
 
   SharedSheet best;
   std::uint64_t expiry_ms = kNeverExpires;
-  for (std::size_t i = 0; i < spec_.providers.size(); ++i) {
-    const ProviderId id = spec_.providers[i];
+  for (std::size_t i = 0; i < role_.providers.size(); ++i) {
+    const ProviderId id = role_.providers[i];
     // Word-synchronised lyrics of our own have ended the search already, so
     // what is found so far is not worth keeping: the search is abandoned.
     if (!WorthAsking(id)) return;
@@ -65,7 +65,7 @@ void LyricsWorker::Serve(const LyricsQuery& query) {
       expiry_ms = std::min(expiry_ms, next_allowed_ms_[i]);
       continue;
     }
-    ProviderResult result = RunProvider(http_, query, id, spec_.contact);
+    ProviderResult result = RunProvider(http_, query, id, role_.contact);
     const std::uint64_t now_ms = ports_.clock.TickMs();
     next_allowed_ms_[i] = now_ms + result.retry_after * kMsPerSecond;
     if (!result.answered) expiry_ms = std::min(expiry_ms, std::max(next_allowed_ms_[i], now_ms + kFailedQueryRetryMs));
@@ -97,8 +97,8 @@ void LyricsWorker::PublishIfBetter(const SharedSheet& sheet) {
 }
 
 LyricsWorkerPool::LyricsWorkerPool(LyricsWorkerPorts ports, std::wstring_view contact) : ports_(std::move(ports)) {
-  for (LyricsWorkerSpec& spec : LyricsWorkerSpecs(contact)) {
-    workers_.push_back(std::make_unique<LyricsWorker>(ports_, std::move(spec)));
+  for (LyricsWorkerRole& role : LyricsWorkerRoles(contact)) {
+    workers_.push_back(std::make_unique<LyricsWorker>(ports_, std::move(role)));
   }
 }
 

@@ -38,7 +38,7 @@ struct LyricsWorkerPorts {
   std::function<void()> notify_island;
 };
 
-struct LyricsWorkerSpec {
+struct LyricsWorkerRole {
   std::span<const ProviderId> providers;
   std::wstring contact;
 };
@@ -47,11 +47,11 @@ inline constexpr std::size_t kLyricsWorkerCount = 3;
 
 // The workers' provider lists, in cascade order; only the third worker,
 // which asks the ISRC match service, is given the contact address.
-std::array<LyricsWorkerSpec, kLyricsWorkerCount> LyricsWorkerSpecs(std::wstring_view contact);
+std::array<LyricsWorkerRole, kLyricsWorkerCount> LyricsWorkerRoles(std::wstring_view contact);
 
 class LyricsWorker {
  public:
-  LyricsWorker(const LyricsWorkerPorts& ports, LyricsWorkerSpec spec);
+  LyricsWorker(const LyricsWorkerPorts& ports, LyricsWorkerRole role);
 
   // Waits for a generation other than the one last handled and serves its
   // query. Returns that generation, or nothing when `stop` came first.
@@ -66,7 +66,7 @@ class LyricsWorker {
   void PublishIfBetter(const SharedSheet& sheet);
 
   const LyricsWorkerPorts& ports_;
-  LyricsWorkerSpec spec_;
+  LyricsWorkerRole role_;
   HttpClient http_;
   std::vector<std::uint64_t> next_allowed_ms_;  // per provider: back-off after a failure
   LyricsCache cache_;

@@ -24,7 +24,7 @@ SharedSheet MakeSheet(const std::string& ttml) { return std::make_shared<const S
 
 class LyricsWorkerTest : public ::testing::Test {
  protected:
-  LyricsWorker MakeWorker(int number) { return LyricsWorker(ports_, LyricsWorkerSpecs(kTestContact)[number - 1]); }
+  LyricsWorker MakeWorker(int number) { return LyricsWorker(ports_, LyricsWorkerRoles(kTestContact)[number - 1]); }
 
   void Publish(const std::optional<LyricsQuery>& query) {
     std::lock_guard lock(media_.mutex);

@@ -84,8 +84,8 @@ class Counter {
 class LyricsWorkersThreadedTest : public ::testing::Test {
  protected:
   LyricsWorkersThreadedTest() {
-    for (LyricsWorkerSpec& spec : LyricsWorkerSpecs(kTestContact)) {
-      workers_.push_back(std::make_unique<LyricsWorker>(ports_, std::move(spec)));
+    for (LyricsWorkerRole& role : LyricsWorkerRoles(kTestContact)) {
+      workers_.push_back(std::make_unique<LyricsWorker>(ports_, std::move(role)));
     }
     for (std::size_t i = 0; i < workers_.size(); ++i) {
       threads_.emplace_back([this, i](std::stop_token stop) {

@@ -68,7 +68,7 @@ std::optional<std::int32_t> ReadDuration(const std::string& text) {
 nlohmann::ordered_json Plan(const LyricsQuery& query, std::wstring_view contact) {
   nlohmann::ordered_json plan = nlohmann::ordered_json::array();
   int worker_number = 0;
-  for (const lyrics::LyricsWorkerSpec& worker : lyrics::LyricsWorkerSpecs(contact)) {
+  for (const lyrics::LyricsWorkerRole& worker : lyrics::LyricsWorkerRoles(contact)) {
     ++worker_number;
     for (const lyrics::ProviderId id : worker.providers) {
       nlohmann::ordered_json entry{{"worker", worker_number}, {"provider", lyrics::FindProvider(id)->name}};
