@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cwchar>
+
+#include "common/duration_text.h"
 
 namespace notch {
 namespace {
@@ -63,14 +64,7 @@ unsigned Countdown::CompletionTimerMs(double now_ms) const {
 }
 
 std::wstring FormatCountdown(double ms) {
-  const long long seconds = std::max(0LL, static_cast<long long>(std::ceil(ms / 1000.0 - 0.001)));
-  wchar_t text[32];
-  if (seconds < 3600) {
-    std::swprintf(text, 32, L"%lld:%02lld", seconds / 60, seconds % 60);
-  } else {
-    std::swprintf(text, 32, L"%lld:%02lld:%02lld", seconds / 3600, (seconds / 60) % 60, seconds % 60);
-  }
-  return text;
+  return FormatWholeSeconds(static_cast<long long>(std::ceil(ms / 1000.0 - 0.001)));
 }
 
 }  // namespace notch

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cwchar>
+
+#include "common/duration_text.h"
 
 namespace notch {
 namespace {
@@ -34,15 +35,6 @@ bool SameTrack(bool session_changed, bool had_media, bool has_media, const Track
   return !session_changed && had_media == has_media && previous == current;
 }
 
-std::wstring FormatTrackTime(double seconds) {
-  const long long whole = std::max(0LL, static_cast<long long>(std::floor(seconds)));
-  wchar_t text[32];
-  if (whole < 3600) {
-    std::swprintf(text, 32, L"%lld:%02lld", whole / 60, whole % 60);
-  } else {
-    std::swprintf(text, 32, L"%lld:%02lld:%02lld", whole / 3600, (whole / 60) % 60, whole % 60);
-  }
-  return text;
-}
+std::wstring FormatTrackTime(double seconds) { return FormatWholeSeconds(static_cast<long long>(std::floor(seconds))); }
 
 }  // namespace notch

@@ -33,21 +33,6 @@ RectF AspectFill(const RectF& box, int width, int height) {
   return {c.x - w / 2.0f, c.y - h / 2.0f, c.x + w / 2.0f, c.y + h / 2.0f};
 }
 
-PathData RoundedRectPath(const RectF& r, float radius) {
-  const float k = std::min({radius, r.width() / 2.0f, r.height() / 2.0f});
-  PathData path;
-  path.start = {r.left + k, r.top};
-  path.LineTo({r.right - k, r.top});
-  path.ArcTo(k, {r.right, r.top + k});
-  path.LineTo({r.right, r.bottom - k});
-  path.ArcTo(k, {r.right - k, r.bottom});
-  path.LineTo({r.left + k, r.bottom});
-  path.ArcTo(k, {r.left, r.bottom - k});
-  path.LineTo({r.left, r.top + k});
-  path.ArcTo(k, {r.left + k, r.top});
-  return path;
-}
-
 ButtonState StateOf(const IslandRecord& r, int kind) {
   if (r.pressed_item.kind == kind) return ButtonState::Pressed;
   if (r.hovered_item.kind == kind) return ButtonState::Hovered;
@@ -122,7 +107,7 @@ void MediaView::DrawArt(Canvas& canvas, const MediaSnapshot& media, const RectF&
   }
   if (!art_) return;
   if (!art_clip_ || !(art_clip_rect_ == box) || art_clip_domain_ != canvas.PathDomain()) {
-    art_clip_ = canvas.CreatePath(RoundedRectPath(box, radius));
+    art_clip_ = canvas.CreatePath(RoundedRectFigure(box, radius));
     art_clip_rect_ = box;
     art_clip_domain_ = canvas.PathDomain();
   }

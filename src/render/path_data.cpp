@@ -107,6 +107,25 @@ PathData AsPolyline(const PathData& figure, int steps) {
   return lines;
 }
 
+float CornerRadiusWithin(const RectF& rect, float radius) {
+  return std::max(0.0f, std::min({radius, rect.height() / 2.0f, rect.width() / 2.0f}));
+}
+
+PathData RoundedRectFigure(const RectF& rect, float radius) {
+  const float r = CornerRadiusWithin(rect, radius);
+  PathData path;
+  path.start = {rect.left + r, rect.top};
+  path.LineTo({rect.right - r, rect.top});
+  path.ArcTo(r, {rect.right, rect.top + r});
+  path.LineTo({rect.right, rect.bottom - r});
+  path.ArcTo(r, {rect.right - r, rect.bottom});
+  path.LineTo({rect.left + r, rect.bottom});
+  path.ArcTo(r, {rect.left, rect.bottom - r});
+  path.LineTo({rect.left, rect.top + r});
+  path.ArcTo(r, {rect.left + r, rect.top});
+  return path;
+}
+
 RectF PathBounds(std::span<const PathData> figures) {
   Extent extent;
   for (const PathData& figure : figures) {

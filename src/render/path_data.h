@@ -71,6 +71,13 @@ std::vector<CubicSegment> ArcAsCubics(PointF from, float radius, PointF to);
 // The figure with every curve and arc replaced by `steps` lines along it.
 PathData AsPolyline(const PathData& figure, int steps);
 
+// A corner radius kept within half of the rectangle's shorter side, and not
+// below 0.
+float CornerRadiusWithin(const RectF& rect, float radius);
+
+// A closed rounded rectangle with the corner radius kept within the rectangle.
+PathData RoundedRectFigure(const RectF& rect, float radius);
+
 // The smallest rectangle holding every figure: the curves themselves, not
 // their control points. Arcs count by their end points (they are the quarter
 // circles of rounded corners). Without figures: the empty rectangle at 0.

@@ -19,24 +19,9 @@ void Corner(PathData& path, float radius, PointF control, PointF end) {
 
 }  // namespace
 
-float PillCornerRadius(const RectF& shape, float lower_radius) {
-  return std::max(0.0f, std::min({lower_radius, shape.height() / 2.0f, shape.width() / 2.0f}));
-}
+float PillCornerRadius(const RectF& shape, float lower_radius) { return CornerRadiusWithin(shape, lower_radius); }
 
-PathData PillOutline(const RectF& s, float lower_radius) {
-  const float r = PillCornerRadius(s, lower_radius);
-  PathData path;
-  path.start = {s.left + r, s.top};
-  path.LineTo({s.right - r, s.top});
-  path.ArcTo(r, {s.right, s.top + r});
-  path.LineTo({s.right, s.bottom - r});
-  path.ArcTo(r, {s.right - r, s.bottom});
-  path.LineTo({s.left + r, s.bottom});
-  path.ArcTo(r, {s.left, s.bottom - r});
-  path.LineTo({s.left, s.top + r});
-  path.ArcTo(r, {s.left + r, s.top});
-  return path;
-}
+PathData PillOutline(const RectF& s, float lower_radius) { return RoundedRectFigure(s, lower_radius); }
 
 float NotchFlare(const RectF& shape, float upper_radius) {
   return std::clamp(upper_radius, 0.0f, shape.width() / 4.0f);
