@@ -38,7 +38,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # manifest stays TemboNotch.exe's alone.
 add_executable(notch_win_tests ${NOTCH_PORTABLE_TESTS} ${NOTCH_WIN_TESTS} res/auto_hide_dialog.rc)
 target_include_directories(notch_win_tests PRIVATE tests tools)
-target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core gmock_main)
+target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core gmock_main crypt32)
 target_link_options(notch_win_tests PRIVATE ${NOTCH_STATIC_LINK})
 notch_warnings(notch_win_tests)
 
@@ -47,5 +47,19 @@ string(REPLACE "/" "\\\\" _data_dir "Z:${CMAKE_SOURCE_DIR}/tests/data")
 target_compile_definitions(notch_win_tests PRIVATE NOTCH_TEST_DATA_DIR=L"${_data_dir}")
 add_dependencies(notch_win_tests TemboNotch notch_snapshots)
 
+# The lyrics services played over HTTPS on loopback, with an authority made
+# for the run, around the Windows tests.
+find_program(NOTCH_PYTHON3 python3 REQUIRED)
+set(_lyrics_services_server ${CMAKE_SOURCE_DIR}/tests/win/lyrics_services_server.py)
+set(_lyrics_services_folder ${CMAKE_BINARY_DIR}/lyrics-services)
+add_test(NAME lyrics_services_start
+         COMMAND ${NOTCH_PYTHON3} ${_lyrics_services_server} start ${_lyrics_services_folder}
+                 ${CMAKE_SOURCE_DIR}/tests/data/lyrics/https-services.json)
+add_test(NAME lyrics_services_stop COMMAND ${NOTCH_PYTHON3} ${_lyrics_services_server} stop ${_lyrics_services_folder})
+set_tests_properties(lyrics_services_start PROPERTIES FIXTURES_SETUP lyrics_services)
+set_tests_properties(lyrics_services_stop PROPERTIES FIXTURES_CLEANUP lyrics_services)
+string(REPLACE "/" "\\" _lyrics_services_windows_folder "Z:${_lyrics_services_folder}")
+
 add_test(NAME notch_win_tests COMMAND notch_win_tests --gtest_brief=1)
-set_tests_properties(notch_win_tests PROPERTIES TIMEOUT 600)
+set_tests_properties(notch_win_tests PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED lyrics_services
+                     ENVIRONMENT "NOTCH_LYRICS_SERVICES=${_lyrics_services_windows_folder}")

@@ -12,12 +12,16 @@
 
 namespace notch {
 
-// One HTTPS GET to port 443, with no redirects, cookies or authentication.
+inline constexpr std::uint16_t kHttpsPort = 443;
+
+// One HTTPS GET, with no redirects, cookies or authentication. The services
+// all listen on the HTTPS port; only tests name another one.
 struct HttpRequest {
   std::wstring host;
   std::wstring path;  // percent-encoded already; sent unchanged
   std::wstring user_agent;
   std::uint32_t receive_timeout_ms = 0;
+  std::uint16_t port = kHttpsPort;
 };
 
 // A request that was sent and answered with a status. Destroying it closes

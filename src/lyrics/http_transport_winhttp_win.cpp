@@ -12,6 +12,7 @@ namespace {
 constexpr int kResolveTimeoutMs = 2000;
 constexpr int kConnectTimeoutMs = 2500;
 constexpr int kSendTimeoutMs = 2500;
+static_assert(kHttpsPort == INTERNET_DEFAULT_HTTPS_PORT);
 
 class InternetHandle {
  public:
@@ -78,7 +79,7 @@ std::unique_ptr<HttpResponse> WinHttpTransport::Send(const HttpRequest& request)
                                       static_cast<int>(request.receive_timeout_ms))) {
     return nullptr;
   }
-  InternetHandle connection(WinHttpConnect(session.get(), request.host.c_str(), INTERNET_DEFAULT_HTTPS_PORT, 0));
+  InternetHandle connection(WinHttpConnect(session.get(), request.host.c_str(), request.port, 0));
   if (!connection) return nullptr;
 
   LPCWSTR accept_types[] = {L"application/json", L"application/ttml+xml", L"application/xml", nullptr};
