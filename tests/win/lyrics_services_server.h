@@ -4,8 +4,6 @@
 // tests and names its folder in NOTCH_LYRICS_SERVICES; there the server
 // writes where it listens, its certificate authority and every request it
 // was sent.
-#include <windows.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <limits>
@@ -14,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/environment.h"
 #include "common/file_io.h"
 #include "lyrics/json_members.h"
 
@@ -36,10 +35,9 @@ struct ServedRequest {
 // The server's folder, or nothing when no server was started for this run
 // (the test executable run by hand).
 inline std::optional<std::filesystem::path> LyricsServicesFolder() {
-  wchar_t folder[MAX_PATH];
-  const DWORD length = GetEnvironmentVariableW(L"NOTCH_LYRICS_SERVICES", folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return std::nullopt;
-  return PathFromWide(std::wstring(folder, length));
+  const std::optional<std::wstring> folder = ReadEnvironmentVariable(L"NOTCH_LYRICS_SERVICES");
+  if (!folder || folder->empty()) return std::nullopt;
+  return PathFromWide(*folder);
 }
 
 // Nothing when the server is not (or no longer) there.
