@@ -7,6 +7,15 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
 NOTCH_WINE=/usr/lib/wine/wine64
 NOTCH_WINESERVER=/usr/lib/wine/wineserver
 
+# A compiler cache, where the machine has one, makes rebuilds and builds in
+# other checkouts of the same tree cheap; CMake reads these when configuring.
+if command -v ccache >/dev/null 2>&1; then
+  export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
+  export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$NOTCH_ROOT")}
+  export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
+fi
+
 say() { printf '\033[1m== %s\033[0m\n' "$*"; }
 
 # Configures (once) and builds one preset; extra arguments name targets.
