@@ -18,8 +18,19 @@ const nlohmann::json* Member(const nlohmann::json& object, std::string_view key)
 
 std::optional<nlohmann::json> ParseJsonObject(std::string_view body) {
   if (!IsValidUtf8(body)) return std::nullopt;
-  nlohmann::json parsed = nlohmann::json::parse(body, nullptr, /*allow_exceptions=*/false);
-  if (!parsed.is_object()) return std::nullopt;
+  // The parser itself keeps its own stack, but copying or comparing a value
+  // recurses once per level; a worker thread's stack must never depend on
+  // what a service sends. Deeper values are dropped as they are read and
+  // the whole answer is refused.
+  bool too_deep = false;
+  const nlohmann::json::parser_callback_t keep_shallow = [&too_deep](int depth, nlohmann::json::parse_event_t,
+                                                                     nlohmann::json&) {
+    if (depth <= kMaxJsonDepth) return true;
+    too_deep = true;
+    return false;
+  };
+  nlohmann::json parsed = nlohmann::json::parse(body, keep_shallow, /*allow_exceptions=*/false);
+  if (too_deep || !parsed.is_object()) return std::nullopt;
   return parsed;
 }
 

@@ -9,8 +9,11 @@
 
 namespace notch::lyrics {
 
-// The body as a JSON object; nothing for invalid UTF-8, a syntax error or any
-// other kind of value.
+// No service's answer nests anywhere near this deep.
+inline constexpr int kMaxJsonDepth = 64;
+
+// The body as a JSON object; nothing for invalid UTF-8, a syntax error, a
+// value nested deeper than kMaxJsonDepth or any other kind of value.
 std::optional<nlohmann::json> ParseJsonObject(std::string_view body);
 
 // A string member; empty when missing or not a string.

@@ -47,12 +47,12 @@ std::optional<Sheet> ReadAnswer(ProviderId id, std::string_view body) {
   }
 }
 
-// The first element of the answer's array `key`, when that is an object.
-std::optional<nlohmann::json> FirstObjectIn(std::string_view body, std::string_view key) {
-  const std::optional<nlohmann::json> answer = ParseJsonObject(body);
+// The first element of the answer's array `key`, when that is an object; it
+// lives as long as `answer`.
+const nlohmann::json* FirstObjectIn(const std::optional<nlohmann::json>& answer, std::string_view key) {
   const nlohmann::json* list = answer ? ArrayMember(*answer, key) : nullptr;
-  if (list == nullptr || list->empty() || !list->front().is_object()) return std::nullopt;
-  return list->front();
+  if (list == nullptr || list->empty() || !list->front().is_object()) return nullptr;
+  return &list->front();
 }
 
 double SecondsMember(const nlohmann::json& object, std::string_view key) {
@@ -80,8 +80,9 @@ ProviderResult FetchIsrcDocument(const HttpClient& http, std::wstring_view isrc,
 
 ProviderResult FinishIsrcMatch(const HttpClient& http, const HttpResult& answer, const LyricsQuery& query,
                                std::wstring_view contact) {
-  const std::optional<nlohmann::json> hit = FirstObjectIn(answer.body, "hits");
-  if (!hit) return {nullptr, answer.retry_after, answer.answered};
+  const std::optional<nlohmann::json> search = ParseJsonObject(answer.body);
+  const nlohmann::json* hit = FirstObjectIn(search, "hits");
+  if (hit == nullptr) return {nullptr, answer.retry_after, answer.answered};
   const std::wstring isrc = StringMember(*hit, "isrc");
   const double hit_duration = SecondsMember(*hit, "duration");
   if (!IsValidIsrc(isrc)) return NothingFound();
@@ -115,8 +116,9 @@ std::optional<std::wstring> PathOnHost(std::wstring_view link, std::wstring_view
 }
 
 ProviderResult FinishBiniLyrics(const HttpClient& http, const HttpResult& answer, std::wstring_view contact) {
-  const std::optional<nlohmann::json> result = FirstObjectIn(answer.body, "results");
-  if (!result) return {nullptr, answer.retry_after, answer.answered};
+  const std::optional<nlohmann::json> search = ParseJsonObject(answer.body);
+  const nlohmann::json* result = FirstObjectIn(search, "results");
+  if (result == nullptr) return {nullptr, answer.retry_after, answer.answered};
   const std::wstring link = StringMember(*result, "lyricsUrl");
   const std::optional<std::wstring_view> isrc = IsrcOfDocumentLink(link);
   if (isrc && IsValidContact(contact)) {
@@ -133,8 +135,9 @@ ProviderResult FinishBiniLyrics(const HttpClient& http, const HttpResult& answer
   return NothingFound();
 }
 
-ProviderResult Run(const HttpClient& http, const LyricsQuery& query, ProviderId id, std::wstring_view contact) {
-  const std::variant<ProviderRequest, RequestSkip> first = FirstRequest(query, id, contact);
+ProviderResult Run(const HttpClient& http, const LyricsQuery& query, ProviderId id, const ServiceSettings& services) {
+  const std::wstring_view contact = services.contact;
+  const std::variant<ProviderRequest, RequestSkip> first = FirstRequest(query, id, services);
   if (const RequestSkip* skip = std::get_if<RequestSkip>(&first)) {
     if (*skip == RequestSkip::UnknownProvider) return {};
     return NothingFound();
@@ -156,11 +159,12 @@ HttpResult HttpClient::Get(const ProviderRequest& request) const {
   return HttpsGet(transport, clock, request.host, request.path, request.timeout_ms, request.contact);
 }
 
-ProviderResult RunProvider(const HttpClient& http, const LyricsQuery& query, ProviderId id, std::wstring_view contact) {
+ProviderResult RunProvider(const HttpClient& http, const LyricsQuery& query, ProviderId id,
+                           const ServiceSettings& services) {
   // A worker thread must outlive any answer; an unexpected failure (memory,
   // a transport's own error) is a try-again-later like any other.
   try {
-    return Run(http, query, id, contact);
+    return Run(http, query, id, services);
   } catch (...) {
     return {};
   }

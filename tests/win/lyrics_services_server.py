@@ -9,8 +9,10 @@ localhost in STATE_DIR, starts the server in the background and returns once
 it listens. The client names the service it means as the first path segment:
 GET /lrclib.net/api/get?... is LRCLIB's /api/get?... . ROUTES_FILE maps
 "host/path?query" to {"status": ..., "file": ...} (status 200 by default;
-file relative to ROUTES_FILE, no body without one); every other request gets
-a 404. STATE_DIR then holds:
+file relative to ROUTES_FILE, no body without one), or to
+{"nested": {"list": NAME, "depth": N}}: a JSON object whose array NAME holds
+one object with a member nested N arrays deep, as no real service answers;
+every other request gets a 404. STATE_DIR then holds:
 
   server.json    {"port": ..., "authority": "ca.der", "requests": "requests.jsonl"},
                  written once the server listens; the file names are
@@ -81,6 +83,9 @@ def load_routes(routes_file):
     routes = {}
     for target, answer in table.items():
         body = b""
+        if "nested" in answer:
+            list_name, depth = answer["nested"]["list"], answer["nested"]["depth"]
+            body = ('{"%s":[{"a":' % list_name + "[" * depth + "]" * depth + "}]}").encode()
         if "file" in answer:
             with open(os.path.join(folder, answer["file"]), "rb") as fixture:
                 body = fixture.read()
