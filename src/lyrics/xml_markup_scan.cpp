@@ -1,6 +1,8 @@
 #include "lyrics/xml_markup_scan.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <string_view>
 
 namespace notch::lyrics {
@@ -8,30 +10,122 @@ namespace {
 
 // Any byte that RapidXml takes for text: not whitespace, '<', '&' or NUL.
 constexpr char kWhitespaceMarker = '.';
+constexpr std::size_t kNotWellFormed = std::string_view::npos;
+constexpr std::string_view kPredefinedEntities[] = {"lt;", "gt;", "amp;", "apos;", "quot;"};
 
 bool IsXmlWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// The offset just past the start tag that begins at `open`, or npos when the
-// document ends inside it. Quoted attribute values may hold '>'.
-std::size_t EndOfStartTag(std::string_view xml, std::size_t open) {
-  char quote = 0;
-  for (std::size_t i = open + 1; i < xml.size(); ++i) {
-    const char c = xml[i];
-    if (quote != 0) {
-      if (c == quote) quote = 0;
-    } else if (c == '"' || c == '\'') {
-      quote = c;
-    } else if (c == '>') {
-      return i + 1;
-    }
-  }
-  return std::string_view::npos;
+// Names end at whitespace or at the markup that may follow them.
+bool EndsName(char c) { return IsXmlWhitespace(c) || c == '=' || c == '/' || c == '>' || c == '<'; }
+
+bool IsXmlCharacter(std::uint32_t c) {
+  return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+         (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// The offset just past `terminator`, searched from `from`, or npos.
+// The offset just past the reference whose '&' is at `at`, or kNotWellFormed.
+std::size_t PastReference(std::string_view xml, std::size_t at) {
+  const std::string_view rest = xml.substr(at + 1);
+  for (const std::string_view entity : kPredefinedEntities) {
+    if (rest.starts_with(entity)) return at + 1 + entity.size();
+  }
+  if (!rest.starts_with('#')) return kNotWellFormed;
+  const bool hex = rest.size() > 1 && rest[1] == 'x';
+  const std::size_t digits = hex ? 2 : 1;
+  const std::size_t end = rest.find(';', digits);
+  if (end == std::string_view::npos || end == digits) return kNotWellFormed;
+  std::uint32_t code = 0;
+  const char* first = rest.data() + digits;
+  const char* last = rest.data() + end;
+  const auto [stop, error] = std::from_chars(first, last, code, hex ? 16 : 10);
+  if (error != std::errc() || stop != last || !IsXmlCharacter(code)) return kNotWellFormed;
+  return at + 1 + end + 1;
+}
+
+// Whether every '&' in [from, to) begins a reference XML defines, and no
+// control character other than whitespace stands there.
+bool CharacterDataIsWellFormed(std::string_view xml, std::size_t from, std::size_t to) {
+  std::size_t i = from;
+  while (i < to) {
+    const char c = xml[i];
+    if (static_cast<unsigned char>(c) < 0x20 && !IsXmlWhitespace(c)) return false;
+    if (c != '&') {
+      ++i;
+      continue;
+    }
+    i = PastReference(xml.substr(0, to), i);
+    if (i == kNotWellFormed) return false;
+  }
+  return true;
+}
+
+std::size_t SkipWhitespace(std::string_view xml, std::size_t i) {
+  while (i < xml.size() && IsXmlWhitespace(xml[i])) ++i;
+  return i;
+}
+
+std::size_t EndOfName(std::string_view xml, std::size_t i) {
+  while (i < xml.size() && !EndsName(xml[i])) ++i;
+  return i;
+}
+
+struct StartTag {
+  std::string_view name;
+  std::size_t end = kNotWellFormed;  // just past '>'
+  bool empty_element = false;
+};
+
+// The start tag that begins at `open`, with its attributes checked.
+StartTag ReadStartTag(std::string_view xml, std::size_t open, std::vector<std::string_view>& attributes) {
+  StartTag tag;
+  std::size_t i = EndOfName(xml, open + 1);
+  tag.name = xml.substr(open + 1, i - open - 1);
+  if (tag.name.empty()) return tag;
+  attributes.clear();
+  while (true) {
+    const std::size_t before = i;
+    i = SkipWhitespace(xml, i);
+    if (i >= xml.size()) return tag;
+    if (xml[i] == '>' || xml.substr(i).starts_with("/>")) {
+      tag.empty_element = xml[i] == '/';
+      tag.end = i + (tag.empty_element ? 2 : 1);
+      break;
+    }
+    // Attributes are separated from the name and from each other.
+    if (i == before) return tag;
+    const std::size_t name_end = EndOfName(xml, i);
+    if (name_end == i) return tag;
+    attributes.push_back(xml.substr(i, name_end - i));
+    i = SkipWhitespace(xml, name_end);
+    if (i >= xml.size() || xml[i] != '=') return tag;
+    i = SkipWhitespace(xml, i + 1);
+    if (i >= xml.size() || (xml[i] != '"' && xml[i] != '\'')) return tag;
+    const std::size_t value_end = xml.find(xml[i], i + 1);
+    if (value_end == std::string_view::npos) return tag;
+    if (xml.substr(i + 1, value_end - i - 1).find('<') != std::string_view::npos ||
+        !CharacterDataIsWellFormed(xml, i + 1, value_end)) {
+      return tag;
+    }
+    i = value_end + 1;
+  }
+  std::sort(attributes.begin(), attributes.end());
+  if (std::adjacent_find(attributes.begin(), attributes.end()) != attributes.end()) tag.end = kNotWellFormed;
+  return tag;
+}
+
+// The offset just past the end tag that begins at `open` when it closes the
+// element named `name`, else kNotWellFormed.
+std::size_t PastEndTag(std::string_view xml, std::size_t open, std::string_view name) {
+  const std::size_t name_end = EndOfName(xml, open + 2);
+  if (xml.substr(open + 2, name_end - open - 2) != name) return kNotWellFormed;
+  const std::size_t close = SkipWhitespace(xml, name_end);
+  return close < xml.size() && xml[close] == '>' ? close + 1 : kNotWellFormed;
+}
+
+// The offset just past `terminator`, searched from `from`, or kNotWellFormed.
 std::size_t PastTerminator(std::string_view xml, std::size_t from, std::string_view terminator) {
   const std::size_t at = xml.find(terminator, from);
-  return at == std::string_view::npos ? at : at + terminator.size();
+  return at == std::string_view::npos ? kNotWellFormed : at + terminator.size();
 }
 
 }  // namespace
@@ -39,13 +133,20 @@ std::size_t PastTerminator(std::string_view xml, std::size_t from, std::string_v
 std::optional<std::vector<std::size_t>> MarkWhitespaceText(std::string& xml, int max_depth) {
   const std::string_view view(xml);
   std::vector<std::size_t> runs;
-  int depth = 0;
+  std::vector<std::string_view> open_elements;
+  std::vector<std::string_view> attributes;
+  bool root_seen = false;
   std::size_t i = view.starts_with("\xEF\xBB\xBF") ? 3 : 0;
   while (i < view.size()) {
+    const bool inside_root = !open_elements.empty();
     if (view[i] != '<') {
       const std::size_t end = std::min(view.find('<', i), view.size());
-      if (depth > 0 && std::all_of(view.begin() + static_cast<std::ptrdiff_t>(i),
-                                   view.begin() + static_cast<std::ptrdiff_t>(end), IsXmlWhitespace)) {
+      const bool whitespace = std::all_of(view.begin() + static_cast<std::ptrdiff_t>(i),
+                                          view.begin() + static_cast<std::ptrdiff_t>(end), IsXmlWhitespace);
+      // Outside the root element only whitespace may stand.
+      if (!inside_root && !whitespace) return std::nullopt;
+      if (!CharacterDataIsWellFormed(view, i, end)) return std::nullopt;
+      if (inside_root && whitespace) {
         xml[i] = kWhitespaceMarker;
         runs.push_back(i);
       }
@@ -56,23 +157,30 @@ std::optional<std::vector<std::size_t>> MarkWhitespaceText(std::string& xml, int
     if (markup.starts_with("<!--")) {
       i = PastTerminator(view, i + 4, "-->");
     } else if (markup.starts_with("<![CDATA[")) {
+      if (!inside_root) return std::nullopt;
       i = PastTerminator(view, i + 9, "]]>");
     } else if (markup.starts_with("<!")) {
       return std::nullopt;
     } else if (markup.starts_with("<?")) {
       i = PastTerminator(view, i + 2, "?>");
     } else if (markup.starts_with("</")) {
-      if (depth == 0) return std::nullopt;
-      --depth;
-      i = PastTerminator(view, i + 2, ">");
+      if (!inside_root) return std::nullopt;
+      i = PastEndTag(view, i, open_elements.back());
+      open_elements.pop_back();
     } else {
-      i = EndOfStartTag(view, i);
-      if (i == std::string_view::npos) return std::nullopt;
-      const bool empty_element = view[i - 2] == '/';
-      if (!empty_element && ++depth > max_depth) return std::nullopt;
+      if (!inside_root && root_seen) return std::nullopt;
+      const StartTag tag = ReadStartTag(view, i, attributes);
+      if (tag.end == kNotWellFormed) return std::nullopt;
+      root_seen = true;
+      i = tag.end;
+      if (!tag.empty_element) {
+        if (static_cast<int>(open_elements.size()) >= max_depth) return std::nullopt;
+        open_elements.push_back(tag.name);
+      }
     }
-    if (i == std::string_view::npos) return std::nullopt;
+    if (i == kNotWellFormed) return std::nullopt;
   }
+  if (!root_seen || !open_elements.empty()) return std::nullopt;
   return runs;
 }
 

@@ -211,6 +211,13 @@ TEST(TtmlReaderTest, MalformedInputGivesNoSheet) {
       Document("<p begin=0 end=1>x</p>"),
       "</tt>" + good,
       "text" + good,
+      // Not XML, though a lenient reader would show each as lyrics.
+      Document("<p begin=\"0\" end=\"1\">Rock & roll</p>"),
+      Document("<p begin=\"0\" end=\"1\">a&nbsp;b</p>"),
+      Document("<p begin=\"0\" end=\"1\" end=\"2\">x</p>"),
+      Document("<p begin=\"0\" end=\"1\" ttm:agent=\"<v1>\">x</p>"),
+      Document("<p begin=\"0\" end=\"1\">x</p>") + "<!-- c -->" + Document("<p begin=\"0\" end=\"1\">y</p>"),
+      Document("<p begin=\"0\" end=\"1\"><span>x</p></span>"),
   };
   for (const std::string& document : cases) EXPECT_FALSE(ReadTtml(document, kCredit)) << document;
 }
