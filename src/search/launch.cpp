@@ -58,7 +58,11 @@ LaunchOutcome OpenResult(const SearchResult& result, std::wstring_view browser_p
 
 std::wstring TerminalFolderArgument(std::wstring_view folder) {
   while (folder.size() > 3 && IsPathSeparator(folder.back())) folder.remove_suffix(1);
-  std::wstring argument(folder);
+  std::wstring argument;
+  for (const wchar_t c : folder) {
+    if (c == L';') argument.push_back(L'\\');
+    argument.push_back(c);
+  }
   if (argument.ends_with(L'\\')) argument.push_back(L'.');
   return argument;
 }
@@ -68,7 +72,9 @@ LaunchOutcome OpenTerminalHere(std::wstring_view path, LaunchPlatform& platform)
   std::optional<std::wstring_view> folder;
   if (kind == PathKind::Folder) folder = path;
   if (kind == PathKind::File) folder = ParentFolder(path);
-  if (!folder) return Failed(kNotAFolder);
+  // No Windows folder name holds a quote; one in the text would end the
+  // quoted argument and let the rest of the name be read as options.
+  if (!folder || folder->find(L'"') != std::wstring_view::npos) return Failed(kNotAFolder);
 
   const std::wstring terminal = WindowsTerminalPath(platform);
   const bool has_terminal = !terminal.empty();

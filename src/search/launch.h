@@ -18,8 +18,10 @@ struct LaunchOutcome {
 
 LaunchOutcome OpenResult(const SearchResult& result, std::wstring_view browser_path, LaunchPlatform& platform);
 
-// The folder argument for a terminal: trailing separators dropped, and a
-// drive root written "C:\." so that its closing quote is not escaped.
+// The folder argument for Windows Terminal: trailing separators dropped, a
+// drive root written "C:\." so that its closing quote is not escaped, and
+// every ";" written "\;", since Windows Terminal starts a new command at a
+// ";" even inside quotes.
 std::wstring TerminalFolderArgument(std::wstring_view folder);
 
 // Windows Terminal in the folder of `path` (the folder itself, or a file's

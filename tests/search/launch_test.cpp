@@ -83,6 +83,23 @@ TEST(TerminalFolderArgumentTest, NeverEndsInABackslash) {
   EXPECT_EQ(TerminalFolderArgument(L"\\\\server\\share\\"), L"\\\\server\\share");
 }
 
+TEST(TerminalFolderArgumentTest, ASemicolonCannotStartAnotherCommand) {
+  EXPECT_EQ(TerminalFolderArgument(L"C:\\x;calc"), L"C:\\x\\;calc");
+  EXPECT_EQ(TerminalFolderArgument(L"C:\\a;b;;c\\"), L"C:\\a\\;b\\;\\;c");
+  // A name that starts with ";": the separator stays, the escape follows it.
+  EXPECT_EQ(TerminalFolderArgument(L"C:\\a\\;b"), L"C:\\a\\\\;b");
+  EXPECT_EQ(TerminalFolderArgument(L"D:\\;\\"), L"D:\\\\;");
+}
+
+TEST_F(LaunchTest, FoldersWithSemicolonsOrQuotesCannotAddCommands) {
+  platform_.search_path[L"wt.exe"] = L"C:\\Tools\\wt.exe";
+  platform_.disk.AddFolder(L"C:\\x;calc");
+  platform_.disk.AddFolder(L"C:\\x\" -p evil");
+  EXPECT_TRUE(OpenTerminalHere(L"C:\\x;calc", platform_).ok);
+  EXPECT_EQ(OpenTerminalHere(L"C:\\x\" -p evil", platform_).message, OpenTerminalHere(L"", platform_).message);
+  EXPECT_THAT(platform_.shell_calls, ElementsAre(Call{L"C:\\Tools\\wt.exe", L"-d \"C:\\x\\;calc\"", L"C:\\x;calc"}));
+}
+
 TEST_F(LaunchTest, OpensWindowsTerminalInAFolderOrAFilesFolder) {
   platform_.folders.local_app_data = L"C:\\Users\\ana\\AppData\\Local";
   platform_.disk.AddFile(L"C:\\Users\\ana\\AppData\\Local\\Microsoft\\WindowsApps\\wt.exe");
