@@ -60,6 +60,9 @@ int RunTemboNotch(HINSTANCE instance) {
     return 0;
   }
 
+  // A look at a removable drive without media (a typed path, a shelf item)
+  // must fail quietly, not raise the system's "no disk" box.
+  SetErrorMode(SEM_FAILCRITICALERRORS);
   SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
   if (FAILED(OleInitialize(nullptr))) return kExitStartupFailure;
 

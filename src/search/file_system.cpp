@@ -48,6 +48,16 @@ std::wstring_view LastComponent(std::wstring_view path) {
   return path.size() <= root ? std::wstring_view() : path.substr(std::max(root, NameStart(path)));
 }
 
+bool IsNetworkPath(std::wstring_view path) {
+  return path.size() >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]);
+}
+
+PathKind LikelyPathKind(std::wstring_view path) {
+  if (path.empty() || IsPathSeparator(path.back())) return PathKind::Folder;
+  const std::wstring_view name = LastComponent(path);
+  return name.find(L'.') == std::wstring_view::npos ? PathKind::Folder : PathKind::File;
+}
+
 std::wstring_view FileStem(std::wstring_view path) { return Stem(path.substr(NameStart(path))); }
 
 std::optional<std::wstring_view> ParentFolder(std::wstring_view path) {

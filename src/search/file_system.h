@@ -26,6 +26,12 @@ class FileSystem {
   virtual bool List(std::wstring_view folder, std::vector<DirectoryEntry>& entries) const = 0;
   // What exists at `path`, following symbolic links and mount points.
   virtual std::optional<PathKind> Probe(std::wstring_view path) const = 0;
+  // Whether the drive with this letter is a local fixed one. Looking at a
+  // removable drive without media can raise the system's "no disk" box.
+  virtual bool IsFixedDrive(wchar_t letter) const {
+    (void)letter;
+    return true;
+  }
 };
 
 // The machine's own disk.
@@ -41,6 +47,13 @@ std::size_t NameStart(std::wstring_view path);
 std::wstring_view Stem(std::wstring_view name);
 // The stem of the path's last component.
 std::wstring_view FileStem(std::wstring_view path);
+// "\\server\share\..." (or "//..."): asking about it may wait for the
+// network for seconds.
+bool IsNetworkPath(std::wstring_view path);
+// What a path that was not probed most likely names: a folder when it ends
+// in a separator or its last component has no extension, else a file.
+PathKind LikelyPathKind(std::wstring_view path);
+
 // The last component, ignoring trailing separators; empty for a root.
 std::wstring_view LastComponent(std::wstring_view path);
 // The folder that holds `path`: "C:\" for "C:\Users", nothing for a root.

@@ -48,6 +48,12 @@ class WindowsDisk final : public FileSystem {
     }
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
   }
+
+  bool IsFixedDrive(wchar_t letter) const override {
+    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
+    const UINT type = GetDriveTypeW(root);
+    return type == DRIVE_FIXED || type == DRIVE_RAMDISK;
+  }
 };
 
 }  // namespace

@@ -66,7 +66,10 @@ std::optional<SearchResult> PathRow(std::wstring_view trimmed, const FileSystem&
   const std::wstring_view path = Unquoted(trimmed);
   const bool drive = path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == L':';
   if (CodePointCount(path) <= 2 || !(drive || path.starts_with(L"\\\\"))) return std::nullopt;
-  const std::optional<PathKind> kind = disk.Probe(path);
+  // This runs on every keystroke on the window's thread: a network path or a
+  // drive that is not fixed is offered as typed instead of asked about.
+  const bool probe = !IsNetworkPath(path) && drive && disk.IsFixedDrive(path[0]);
+  const std::optional<PathKind> kind = probe ? disk.Probe(path) : LikelyPathKind(path);
   if (!kind) return std::nullopt;
   const bool is_folder = *kind == PathKind::Folder;
   const std::wstring_view name = LastComponent(path);

@@ -28,7 +28,8 @@ std::vector<SearchResult> EmptyQueryRows(std::wstring_view browser_label);
 
 SearchResult ShortcutRow(const ShortcutQuery& query, std::wstring_view browser_label);
 std::optional<SearchResult> LinkRow(std::wstring_view trimmed, std::wstring_view browser_label);
-// A typed "C:\..." or "\\server\..." path that exists.
+// A typed "C:\..." or "\\server\..." path: one on a fixed drive when it
+// exists; a network path or one on another drive as typed, without asking.
 std::optional<SearchResult> PathRow(std::wstring_view trimmed, const FileSystem& disk);
 std::optional<SearchResult> CalculationRow(std::wstring_view trimmed);
 // Settings entries whose title matches or whose keywords contain the query,

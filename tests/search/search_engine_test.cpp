@@ -128,6 +128,26 @@ TEST_F(SearchEngineTest, ExistingDriveRootGivesAFolderRow) {
   for (const SearchResult& row : Results(L"Z:\\nothing")) EXPECT_NE(row.score, 2450);
 }
 
+TEST_F(SearchEngineTest, TypedPathsThatCouldStallAreOfferedWithoutAsking) {
+  sources_.disk.MakeRemovable(L'E');
+  const int probes = sources_.disk.probe_calls.load();
+  std::vector<SearchResult> rows = Results(L"\\\\server\\share\\report.pdf");
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0].kind, ResultKind::File);
+  EXPECT_EQ(rows[0].target, L"\\\\server\\share\\report.pdf");
+  rows = Results(L"\\\\server\\share\\projects");
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0].kind, ResultKind::Folder);
+  rows = Results(L"e:\\photos\\");
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0].kind, ResultKind::Folder);
+  EXPECT_EQ(rows[0].target, L"e:\\photos\\");
+  EXPECT_EQ(sources_.disk.probe_calls.load(), probes);
+  // A fixed drive is asked, and a path missing there is no row.
+  for (const SearchResult& row : Results(L"D:\\missing.txt")) EXPECT_NE(row.target, L"D:\\missing.txt");
+  EXPECT_GT(sources_.disk.probe_calls.load(), probes);
+}
+
 TEST_F(SearchEngineTest, TypedPathRowIsNotRepeatedFromTheIndex) {
   const std::vector<SearchResult> quoted = Results(L"\"C:\\Users\\ana\\Documents\\wifi passwords.txt\"");
   ASSERT_FALSE(quoted.empty());

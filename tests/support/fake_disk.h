@@ -44,7 +44,15 @@ class FakeDisk final : public quick::FileSystem {
     return true;
   }
 
+  // Makes the drive with this letter (either case) removable.
+  void MakeRemovable(wchar_t letter) { removable_ += quick::ToLower(std::wstring(1, letter)); }
+  bool IsFixedDrive(wchar_t letter) const override {
+    return removable_.find(quick::ToLower(std::wstring(1, letter))) == std::wstring::npos;
+  }
+  mutable std::atomic<int> probe_calls{0};
+
   std::optional<quick::PathKind> Probe(std::wstring_view path) const override {
+    ++probe_calls;
     const auto it = nodes_.find(Key(path));
     if (it == nodes_.end()) return std::nullopt;
     return it->second.is_folder ? quick::PathKind::Folder : quick::PathKind::File;
@@ -83,6 +91,7 @@ class FakeDisk final : public quick::FileSystem {
 
   std::map<std::wstring, Node> nodes_;
   std::vector<std::wstring> locked_;
+  std::wstring removable_;
 };
 
 }  // namespace notch::testing
