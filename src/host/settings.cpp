@@ -9,7 +9,7 @@
 namespace notch {
 namespace {
 
-constexpr std::array<SettingKey, 19> kKeys = {{
+constexpr std::array<SettingKey, 20> kKeys = {{
     {setting::kIsland, L"1"},
     {setting::kIslandStyle, L"notch"},
     {setting::kNotifications, L"1"},
@@ -29,6 +29,7 @@ constexpr std::array<SettingKey, 19> kKeys = {{
     {setting::kSearchWebFallback, L"g"},
     {setting::kButtonLayout, L""},
     {setting::kLyricsContactEmail, L""},
+    {setting::kGeniusProxy, L""},
 }};
 
 constexpr int kLongestAutoHideSeconds = 3600;

@@ -31,6 +31,8 @@ inline constexpr wchar_t kSearchBrowserName[] = L"search_browser_name";
 inline constexpr wchar_t kSearchWebFallback[] = L"search_web_fallback";
 inline constexpr wchar_t kButtonLayout[] = L"button_layout";
 inline constexpr wchar_t kLyricsContactEmail[] = L"lyrics_contact_email";
+// The host of a Genius lyrics proxy the user runs; empty: no Genius search.
+inline constexpr wchar_t kGeniusProxy[] = L"genius_proxy";
 }  // namespace setting
 
 struct SettingKey {

@@ -16,9 +16,9 @@ constexpr std::uint64_t kMsPerSecond = 1000;
 
 }  // namespace
 
-std::array<LyricsWorkerRole, kLyricsWorkerCount> LyricsWorkerRoles(std::wstring_view contact) {
+std::array<LyricsWorkerRole, kLyricsWorkerCount> LyricsWorkerRoles(const ServiceSettings& services) {
   return {LyricsWorkerRole{kFirstWorker, {}}, LyricsWorkerRole{kSecondWorker, {}},
-          LyricsWorkerRole{kThirdWorker, std::wstring(contact)}};
+          LyricsWorkerRole{kThirdWorker, services}};
 }
 
 LyricsWorker::LyricsWorker(const LyricsWorkerPorts& ports, LyricsWorkerRole role)
@@ -65,7 +65,7 @@ void LyricsWorker::Serve(const LyricsQuery& query) {
       expiry_ms = std::min(expiry_ms, next_allowed_ms_[i]);
       continue;
     }
-    ProviderResult result = RunProvider(http_, query, id, role_.contact);
+    ProviderResult result = RunProvider(http_, query, id, role_.services);
     const std::uint64_t now_ms = ports_.clock.TickMs();
     next_allowed_ms_[i] = now_ms + result.retry_after * kMsPerSecond;
     if (!result.answered) expiry_ms = std::min(expiry_ms, std::max(next_allowed_ms_[i], now_ms + kFailedQueryRetryMs));
@@ -96,8 +96,9 @@ void LyricsWorker::PublishIfBetter(const SharedSheet& sheet) {
   if (ports_.notify_island) ports_.notify_island();
 }
 
-LyricsWorkerPool::LyricsWorkerPool(LyricsWorkerPorts ports, std::wstring_view contact) : ports_(std::move(ports)) {
-  for (LyricsWorkerRole& role : LyricsWorkerRoles(contact)) {
+LyricsWorkerPool::LyricsWorkerPool(LyricsWorkerPorts ports, const ServiceSettings& services)
+    : ports_(std::move(ports)) {
+  for (LyricsWorkerRole& role : LyricsWorkerRoles(services)) {
     workers_.push_back(std::make_unique<LyricsWorker>(ports_, std::move(role)));
   }
 }

@@ -40,14 +40,14 @@ struct LyricsWorkerPorts {
 
 struct LyricsWorkerRole {
   std::span<const ProviderId> providers;
-  std::wstring contact;
+  ServiceSettings services;
 };
 
 inline constexpr std::size_t kLyricsWorkerCount = 3;
 
 // The workers' provider lists, in cascade order; only the third worker,
-// which asks the ISRC match service, is given the contact address.
-std::array<LyricsWorkerRole, kLyricsWorkerCount> LyricsWorkerRoles(std::wstring_view contact);
+// which asks the ISRC match service and Genius, is given the settings.
+std::array<LyricsWorkerRole, kLyricsWorkerCount> LyricsWorkerRoles(const ServiceSettings& services);
 
 class LyricsWorker {
  public:
@@ -76,7 +76,7 @@ class LyricsWorker {
 // The three workers on their threads, started once.
 class LyricsWorkerPool {
  public:
-  LyricsWorkerPool(LyricsWorkerPorts ports, std::wstring_view contact);
+  LyricsWorkerPool(LyricsWorkerPorts ports, const ServiceSettings& services);
 
   // Starts the threads on the first call only; returns whether it did.
   bool Start();

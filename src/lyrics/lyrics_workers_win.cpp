@@ -18,9 +18,9 @@ namespace {
 // threads do not initialise COM.
 class ProgramLyricsWorkers {
  public:
-  explicit ProgramLyricsWorkers(const std::wstring& contact)
+  explicit ProgramLyricsWorkers(const lyrics::ServiceSettings& services)
       : pool_({SharedMediaState(), transport_, SystemClock(), [] { PostLyricsUpdate(links::IslandWindow()); }},
-              contact) {}
+              services) {}
   void Start() { pool_.Start(); }
 
  private:
@@ -33,7 +33,8 @@ class ProgramLyricsWorkers {
 void StartLyricsWorkers() {
   // Never destroyed: the workers run, possibly inside a request, until the
   // process ends.
-  static ProgramLyricsWorkers& workers = *new ProgramLyricsWorkers(AppSettings().Read(setting::kLyricsContactEmail));
+  static ProgramLyricsWorkers& workers = *new ProgramLyricsWorkers(
+      {AppSettings().Read(setting::kLyricsContactEmail), AppSettings().Read(setting::kGeniusProxy)});
   workers.Start();
 }
 

@@ -6,7 +6,7 @@
 namespace notch {
 
 // Starts the three workers on the first call, with the lyrics_contact_email
-// setting as it reads then; later calls do nothing. For the start of the
+// and genius_proxy settings as they read then; later calls do nothing. For the start of the
 // media thread, which needs the workers beside it.
 void StartLyricsWorkers();
 

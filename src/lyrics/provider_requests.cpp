@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::size_t kMaxContactLength = 254;
 constexpr std::wstring_view kContactCharacters = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789@._+-";
+constexpr std::size_t kMaxHostLength = 253;
+constexpr std::wstring_view kHostCharacters = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789.-";
 constexpr std::size_t kIsrcLength = 12;
 constexpr std::wstring_view kIsrcCharacters = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
@@ -19,8 +21,14 @@ void AppendPart(std::wstring& path, std::wstring_view key, std::wstring_view val
 
 }  // namespace
 
+std::wstring_view ServiceHost(ProviderId id, const ServiceSettings& services) {
+  if (id == ProviderId::Genius) return services.genius_proxy;
+  const ProviderInfo* provider = FindProvider(id);
+  return provider != nullptr ? provider->host : std::wstring_view();
+}
+
 std::variant<ProviderRequest, RequestSkip> FirstRequest(const LyricsQuery& query, ProviderId id,
-                                                        std::wstring_view contact) {
+                                                        const ServiceSettings& services) {
   const ProviderInfo* provider = FindProvider(id);
   if (provider == nullptr) return RequestSkip::UnknownProvider;
   if (query.title.empty() || query.artist.empty()) return RequestSkip::MissingTitleOrArtist;
@@ -31,7 +39,9 @@ std::variant<ProviderRequest, RequestSkip> FirstRequest(const LyricsQuery& query
   const std::wstring artist = PercentEncode(query.artist);
   if (title.empty() || artist.empty()) return RequestSkip::NotEncodable;
   const bool with_contact = id == ProviderId::IsrcMatch;
-  if (with_contact && !IsValidContact(contact)) return RequestSkip::NoValidContact;
+  if (with_contact && !IsValidContact(services.contact)) return RequestSkip::NoValidContact;
+  const std::wstring_view host = ServiceHost(id, services);
+  if (id == ProviderId::Genius && !IsValidHostName(host)) return RequestSkip::NoGeniusProxy;
 
   const SearchPath& search = provider->search;
   std::wstring path(search.title);
@@ -41,8 +51,8 @@ std::variant<ProviderRequest, RequestSkip> FirstRequest(const LyricsQuery& query
   if (query.duration_s >= 1 && query.duration_s <= kMaxQueryDurationS) {
     AppendPart(path, search.duration, std::to_wstring(query.duration_s));
   }
-  return ProviderRequest{std::wstring(provider->host), std::move(path), provider->timeout_ms,
-                         with_contact ? std::wstring(contact) : std::wstring()};
+  return ProviderRequest{std::wstring(host), std::move(path), provider->timeout_ms,
+                         with_contact ? services.contact : std::wstring()};
 }
 
 bool IsValidContact(std::wstring_view contact) {
@@ -50,6 +60,12 @@ bool IsValidContact(std::wstring_view contact) {
   if (contact.find_first_not_of(kContactCharacters) != std::wstring_view::npos) return false;
   const std::size_t at = contact.find(L'@');
   return at != std::wstring_view::npos && at > 0 && contact.find(L'.', at) != std::wstring_view::npos;
+}
+
+bool IsValidHostName(std::wstring_view host) {
+  if (host.empty() || host.size() > kMaxHostLength) return false;
+  if (host.find_first_not_of(kHostCharacters) != std::wstring_view::npos) return false;
+  return host.front() != L'.' && host.front() != L'-' && host.back() != L'.' && host.back() != L'-';
 }
 
 bool IsValidIsrc(std::wstring_view text) {

@@ -21,20 +21,37 @@ struct ProviderRequest {
   std::wstring contact;  // for the user agent; empty except towards the ISRC match service
 };
 
+// What the user set up for the services: the contact address the ISRC match
+// service asks for, and the host of a Genius proxy the user runs. No public
+// service answers the Genius search, so without a proxy that step finds
+// nothing and sends nothing.
+struct ServiceSettings {
+  std::wstring contact;
+  std::wstring genius_proxy;
+};
+
 enum class RequestSkip {
   UnknownProvider,
   MissingTitleOrArtist,
   TextTooLong,
   NotEncodable,
   NoValidContact,  // the ISRC match service is asked only with a contact address
+  NoGeniusProxy,   // the Genius step is asked only through a proxy the user named
 };
 
+// The host a provider is asked at: the table's, or for Genius the proxy.
+std::wstring_view ServiceHost(ProviderId id, const ServiceSettings& services);
+
 std::variant<ProviderRequest, RequestSkip> FirstRequest(const LyricsQuery& query, ProviderId id,
-                                                        std::wstring_view contact);
+                                                        const ServiceSettings& services);
 
 // At most 254 characters of letters, digits and "@._+-", an "@" after the
 // first character and a "." at or after it.
 bool IsValidContact(std::wstring_view contact);
+
+// A host name: at most 253 characters of letters, digits, "." and "-",
+// neither first nor last a "." or "-".
+bool IsValidHostName(std::wstring_view host);
 
 // Exactly 12 characters, each an upper-case letter or a digit.
 bool IsValidIsrc(std::wstring_view text);

@@ -8,7 +8,8 @@ namespace {
 
 constexpr std::wstring_view kHttps = L"https://";
 
-// The Genius proxy has no public endpoint of its own: this host is ours.
+// No public service answers the Genius search: its host is the proxy the
+// user names (ServiceSettings), so the table has none.
 // clang-format off
 constexpr std::array kProviders = {
     ProviderInfo{ProviderId::Lrclib, "LRCLIB", L"lrclib.net", L"",
@@ -24,7 +25,7 @@ constexpr std::array kProviders = {
     ProviderInfo{ProviderId::LyricsPlus, "LyricsPlus", L"lyricsplus.prjktla.workers.dev",
                  L"https://github.com/ibratabian17/LyricsPlus",
                  {L"/v2/lyrics/get?title=", L"&artist=", L"&album=", L"&duration="}, 1800},
-    ProviderInfo{ProviderId::Genius, "Genius", L"genius-proxy.tembo-notch.workers.dev", L"https://genius.com",
+    ProviderInfo{ProviderId::Genius, "Genius", L"", L"https://genius.com",
                  {L"/?title=", L"&artist=", L"", L""}, 1800},
 };
 // clang-format on

@@ -31,6 +31,7 @@ struct HttpClient {
 };
 
 // Never throws: a failure while asking or reading counts as not answered.
-ProviderResult RunProvider(const HttpClient& http, const LyricsQuery& query, ProviderId id, std::wstring_view contact);
+ProviderResult RunProvider(const HttpClient& http, const LyricsQuery& query, ProviderId id,
+                           const ServiceSettings& services);
 
 }  // namespace notch::lyrics

@@ -115,7 +115,7 @@ TEST_F(SettingsTest, TogglesUseTheirDefaults) {
 
 TEST(SettingKeysTest, EveryKeyHasOneEntry) {
   const auto keys = SettingKeys();
-  EXPECT_EQ(keys.size(), 19u);
+  EXPECT_EQ(keys.size(), 20u);
   for (std::size_t i = 0; i < keys.size(); ++i) {
     for (std::size_t j = i + 1; j < keys.size(); ++j) EXPECT_NE(std::wstring(keys[i].name), keys[j].name);
   }

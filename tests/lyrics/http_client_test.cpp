@@ -137,15 +137,6 @@ TEST_F(HttpClientTest, ReadErrorDiscardsThePartialBody) {
   EXPECT_TRUE(result.body.empty());
 }
 
-TEST_F(HttpClientTest, EveryPathClosesItsResponse) {
-  FakeHttpAnswer broken = Body("partial");
-  broken.read_error = true;
-  for (const FakeHttpAnswer& answer : {Body("fine"), broken, Status(404), Status(429), Status(500)}) {
-    Get(answer);
-    EXPECT_EQ(transport_.open_responses(), 0);
-  }
-}
-
 TEST_F(HttpClientTest, RequestCarriesHostPathTimeoutAndUserAgent) {
   Get(Body("x"));
   HttpsGet(transport_, clock_, kHost, kPath, 1700, L"me@example.org");

@@ -15,8 +15,6 @@ using testing::FakeHttpAnswer;
 using testing::Ok;
 using testing::WithStatus;
 
-using testing::kTestContact;
-
 const LyricsQuery kSong{L"Song", L"Artist", L"Album", 200};
 const LyricsQuery kOther{L"Other", L"Artist", L"", 0};
 
@@ -24,7 +22,9 @@ SharedSheet MakeSheet(const std::string& ttml) { return std::make_shared<const S
 
 class LyricsWorkerTest : public ::testing::Test {
  protected:
-  LyricsWorker MakeWorker(int number) { return LyricsWorker(ports_, LyricsWorkerRoles(kTestContact)[number - 1]); }
+  LyricsWorker MakeWorker(int number) {
+    return LyricsWorker(ports_, LyricsWorkerRoles(testing::kTestServices)[number - 1]);
+  }
 
   void Publish(const std::optional<LyricsQuery>& query) {
     std::lock_guard lock(media_.mutex);

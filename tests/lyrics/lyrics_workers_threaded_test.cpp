@@ -28,7 +28,6 @@ void Await(std::condition_variable& changed, std::unique_lock<std::mutex>& lock,
   EXPECT_TRUE(changed.wait_for(lock, kHangGuard, done)) << "the workers never got there";
 }
 
-using testing::kTestContact;
 const LyricsQuery kSong{L"Song", L"Artist", L"Album", 200};
 const LyricsQuery kOther{L"Other", L"Artist", L"", 0};
 
@@ -84,7 +83,7 @@ class Counter {
 class LyricsWorkersThreadedTest : public ::testing::Test {
  protected:
   LyricsWorkersThreadedTest() {
-    for (LyricsWorkerRole& role : LyricsWorkerRoles(kTestContact)) {
+    for (LyricsWorkerRole& role : LyricsWorkerRoles(testing::kTestServices)) {
       workers_.push_back(std::make_unique<LyricsWorker>(ports_, std::move(role)));
     }
     for (std::size_t i = 0; i < workers_.size(); ++i) {
@@ -234,10 +233,11 @@ TEST(LyricsWorkerPoolThreadedTest, StartsItsThreeWorkersOnce) {
   testing::FakeHttpTransport transport;
   Counter requests;
   for (const ProviderInfo& provider : Providers()) {
-    transport.BeforeAnswer(std::wstring(provider.host), [&requests] { requests.Add(); });
+    transport.BeforeAnswer(std::wstring(ServiceHost(provider.id, testing::kTestServices)),
+                           [&requests] { requests.Add(); });
   }
   {
-    LyricsWorkerPool pool({media, transport, clock, {}}, kTestContact);
+    LyricsWorkerPool pool({media, transport, clock, {}}, testing::kTestServices);
     EXPECT_TRUE(pool.Start());
     EXPECT_FALSE(pool.Start());
     {

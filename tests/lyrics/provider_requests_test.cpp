@@ -8,15 +8,17 @@ namespace notch::lyrics {
 namespace {
 
 constexpr wchar_t kContact[] = L"me@example.org";
+constexpr wchar_t kProxy[] = L"genius.example.org";
+const ServiceSettings kServices{kContact, kProxy};
 
 std::wstring PathFor(const LyricsQuery& query, ProviderId id) {
-  const auto first = FirstRequest(query, id, kContact);
+  const auto first = FirstRequest(query, id, kServices);
   return std::holds_alternative<ProviderRequest>(first) ? std::get<ProviderRequest>(first).path : L"(skipped)";
 }
 
-RequestSkip SkipFor(const LyricsQuery& query, ProviderId id = ProviderId::Lrclib,
-                    std::wstring_view contact = kContact) {
-  const auto first = FirstRequest(query, id, contact);
+RequestSkip SkipFor(const LyricsQuery& query, ProviderId id = ProviderId::Lrclib, std::wstring_view contact = kContact,
+                    std::wstring_view proxy = kProxy) {
+  const auto first = FirstRequest(query, id, {std::wstring(contact), std::wstring(proxy)});
   return std::holds_alternative<RequestSkip>(first) ? std::get<RequestSkip>(first) : RequestSkip::UnknownProvider;
 }
 
@@ -33,16 +35,32 @@ TEST(ProviderRequestsTest, AlbumAndDurationArePartsOnlyWhenKnown) {
 TEST(ProviderRequestsTest, OnlyTheIsrcMatchServiceIsSentTheContact) {
   const LyricsQuery query{L"T", L"A", L"", 0};
   for (const ProviderInfo& provider : Providers()) {
-    const auto first = FirstRequest(query, provider.id, kContact);
+    const auto first = FirstRequest(query, provider.id, kServices);
     ASSERT_TRUE(std::holds_alternative<ProviderRequest>(first)) << provider.name;
     const ProviderRequest& request = std::get<ProviderRequest>(first);
-    EXPECT_EQ(request.host, provider.host);
+    EXPECT_EQ(request.host, provider.id == ProviderId::Genius ? kProxy : provider.host);
     EXPECT_EQ(request.timeout_ms, provider.timeout_ms);
     EXPECT_EQ(request.contact, provider.id == ProviderId::IsrcMatch ? kContact : L"") << provider.name;
   }
   EXPECT_EQ(SkipFor(query, ProviderId::IsrcMatch, L"me@example"), RequestSkip::NoValidContact);
   EXPECT_EQ(SkipFor(query, ProviderId::IsrcMatch, L""), RequestSkip::NoValidContact);
   EXPECT_EQ(SkipFor(query, static_cast<ProviderId>(7)), RequestSkip::UnknownProvider);
+}
+
+TEST(ProviderRequestsTest, GeniusIsAskedOnlyThroughAProxyTheUserNamed) {
+  const LyricsQuery query{L"T", L"A", L"", 0};
+  EXPECT_EQ(SkipFor(query, ProviderId::Genius, kContact, L""), RequestSkip::NoGeniusProxy);
+  for (const wchar_t* proxy : {L"-proxy.example.org", L"proxy.example.org.", L"proxy example.org", L"proxy/x",
+                               L"user@proxy.example.org", L"proxy.example.org:8443"}) {
+    EXPECT_EQ(SkipFor(query, ProviderId::Genius, kContact, proxy), RequestSkip::NoGeniusProxy) << proxy;
+  }
+  EXPECT_EQ(SkipFor(query, ProviderId::Genius, kContact, std::wstring(254, L'a')), RequestSkip::NoGeniusProxy);
+  const auto first = FirstRequest(query, ProviderId::Genius, {L"", L"my-proxy.example.org"});
+  ASSERT_TRUE(std::holds_alternative<ProviderRequest>(first));
+  EXPECT_EQ(std::get<ProviderRequest>(first).host, L"my-proxy.example.org");
+  EXPECT_EQ(std::get<ProviderRequest>(first).contact, L"");
+  // The proxy is nobody else's host.
+  EXPECT_EQ(std::get<ProviderRequest>(FirstRequest(query, ProviderId::Lrclib, kServices)).host, L"lrclib.net");
 }
 
 TEST(ProviderRequestsTest, QueriesNoServiceCouldMatchAreNotSent) {

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "lyrics/json_members.h"
 #include "support/fake_http_transport.h"
 #include "support/lyrics_answers.h"
 #include "support/test_data.h"
@@ -29,7 +30,7 @@ class ProvidersTest : public ::testing::Test {
     testing::AnswerFirstRequest(transport_, id, query_, std::move(answer));
   }
   ProviderResult Run(ProviderId id, std::wstring_view contact = kTestContact) {
-    return RunProvider(http_, query_, id, contact);
+    return RunProvider(http_, query_, id, {std::wstring(contact), testing::kTestGeniusProxy});
   }
   std::size_t RequestCount() const { return transport_.requests().size(); }
 
@@ -127,6 +128,38 @@ TEST_F(ProvidersTest, IsrcMatchWithoutHitsGivesTheSearchVerdict) {
   }
 }
 
+// Copying a JSON value recurses once per level, and a worker thread's stack
+// is small: an answer nested deeper than any real one is refused whole.
+std::string NestedAnswer(std::string_view list, int depth) {
+  return "{\"" + std::string(list) + "\":[{\"isrc\":\"USRC17607839\",\"lyricsUrl\":\"x\",\"a\":" +
+         std::string(static_cast<std::size_t>(depth), '[') + std::string(static_cast<std::size_t>(depth), ']') + "}]}";
+}
+
+TEST_F(ProvidersTest, SearchAnswersNestedTooDeepAreNothingFound) {
+  transport_.Script(L"lrc.red", kIsrcDocument, Ok(testing::WordTimedTtml()));
+  // The answer object is level 0, its list 1, the hit 2: the innermost of
+  // the member's arrays is at level depth + 2.
+  AnswerFirst(ProviderId::IsrcMatch, Ok(NestedAnswer("hits", kMaxJsonDepth - 2)));
+  EXPECT_EQ(KindOf(Run(ProviderId::IsrcMatch).sheet.get()), SheetKind::WordSynced);
+  for (const int depth : {kMaxJsonDepth - 1, 20'000}) {
+    for (const ProviderId id : {ProviderId::IsrcMatch, ProviderId::BiniLyrics}) {
+      const std::size_t before = RequestCount();
+      AnswerFirst(id, Ok(NestedAnswer(id == ProviderId::IsrcMatch ? "hits" : "results", depth)));
+      const ProviderResult result = Run(id);
+      EXPECT_TRUE(result.answered) << depth;
+      EXPECT_FALSE(result.sheet) << depth;
+      EXPECT_EQ(RequestCount() - before, 1u) << depth;
+    }
+  }
+}
+
+TEST_F(ProvidersTest, WithoutAGeniusProxyGeniusFindsNothingAndIsNotAsked) {
+  const ProviderResult result = RunProvider(http_, query_, ProviderId::Genius, {kTestContact, L""});
+  EXPECT_TRUE(result.answered);
+  EXPECT_FALSE(result.sheet);
+  EXPECT_EQ(RequestCount(), 0u);
+}
+
 TEST_F(ProvidersTest, BiniLyricsFollowsLinksToItsOwnTwoHosts) {
   const std::wstring api = HostOf(ProviderId::BiniLyrics);
   const std::wstring site = std::wstring(ProviderSiteHost(ProviderId::BiniLyrics));
@@ -192,7 +225,7 @@ class ThrowingTransport final : public HttpTransport {
 TEST(ProvidersFailureTest, AnErrorWhileAskingIsNotAnAnswer) {
   ThrowingTransport transport;
   ManualClock clock;
-  const ProviderResult result = RunProvider({transport, clock}, {L"Song", L"Artist", L"", 0}, ProviderId::Lrclib, L"");
+  const ProviderResult result = RunProvider({transport, clock}, {L"Song", L"Artist", L"", 0}, ProviderId::Lrclib, {});
   EXPECT_FALSE(result.answered);
   EXPECT_FALSE(result.sheet);
   EXPECT_EQ(result.retry_after, 0u);

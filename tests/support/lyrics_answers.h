@@ -52,17 +52,21 @@ inline std::string ResultsAnswer(std::string_view lyrics_url) {
 }
 
 inline constexpr wchar_t kTestContact[] = L"me@example.org";
+inline constexpr wchar_t kTestGeniusProxy[] = L"genius-proxy.example.org";
+// The services as the tests set them up: with a contact and a Genius proxy.
+inline const lyrics::ServiceSettings kTestServices{kTestContact, kTestGeniusProxy};
 
 // Scripts the answer to the first request the provider sends for `query`.
 inline void AnswerFirstRequest(FakeHttpTransport& transport, lyrics::ProviderId id, const LyricsQuery& query,
                                FakeHttpAnswer answer) {
-  const auto request = std::get<lyrics::ProviderRequest>(lyrics::FirstRequest(query, id, kTestContact));
+  const auto request = std::get<lyrics::ProviderRequest>(lyrics::FirstRequest(query, id, kTestServices));
   transport.Script(request.host, request.path, std::move(answer));
 }
 
 inline int RequestsTo(const FakeHttpTransport& transport, lyrics::ProviderId id) {
   int count = 0;
-  for (const HttpRequest& request : transport.requests()) count += request.host == lyrics::FindProvider(id)->host;
+  for (const HttpRequest& request : transport.requests())
+    count += request.host == lyrics::ServiceHost(id, kTestServices);
   return count;
 }
 

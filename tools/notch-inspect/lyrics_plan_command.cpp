@@ -17,12 +17,13 @@ using lyrics::ProviderRequest;
 using lyrics::RequestSkip;
 
 constexpr char kHelp[] =
-    "usage: notch-inspect lyrics-plan TITLE ARTIST ALBUM DURATION [CONTACT]\n"
+    "usage: notch-inspect lyrics-plan TITLE ARTIST ALBUM DURATION [CONTACT [GENIUS_PROXY]]\n"
     "\n"
     "Prints the first request every lyrics provider would send for the track,\n"
     "worker by worker in cascade order, without sending anything. ALBUM may be\n"
     "empty (\"\"); DURATION is in whole seconds, 0 when unknown; CONTACT stands\n"
-    "for the lyrics_contact_email setting (empty when left out).\n"
+    "for the lyrics_contact_email setting and GENIUS_PROXY for genius_proxy\n"
+    "(each empty when left out).\n"
     "\n"
     "Output: a JSON array with one object per provider of each worker:\n"
     "\n"
@@ -39,8 +40,8 @@ constexpr char kHelp[] =
     "or, when the provider sends nothing for this track:\n"
     "\n"
     "  skip        \"title or artist is empty\", \"title, artist or album is too\n"
-    "              long\", \"title or artist is not valid text\" or \"no valid\n"
-    "              contact address\"\n";
+    "              long\", \"title or artist is not valid text\", \"no valid\n"
+    "              contact address\" or \"no Genius proxy\"\n";
 
 const char* SkipText(RequestSkip skip) {
   switch (skip) {
@@ -54,6 +55,8 @@ const char* SkipText(RequestSkip skip) {
       return "title or artist is not valid text";
     case RequestSkip::NoValidContact:
       return "no valid contact address";
+    case RequestSkip::NoGeniusProxy:
+      return "no Genius proxy";
   }
   return "unknown provider";
 }
@@ -65,14 +68,14 @@ std::optional<std::int32_t> ReadDuration(const std::string& text) {
   return value;
 }
 
-nlohmann::ordered_json Plan(const LyricsQuery& query, std::wstring_view contact) {
+nlohmann::ordered_json Plan(const LyricsQuery& query, const lyrics::ServiceSettings& services) {
   nlohmann::ordered_json plan = nlohmann::ordered_json::array();
   int worker_number = 0;
-  for (const lyrics::LyricsWorkerRole& worker : lyrics::LyricsWorkerRoles(contact)) {
+  for (const lyrics::LyricsWorkerRole& worker : lyrics::LyricsWorkerRoles(services)) {
     ++worker_number;
     for (const lyrics::ProviderId id : worker.providers) {
       nlohmann::ordered_json entry{{"worker", worker_number}, {"provider", lyrics::FindProvider(id)->name}};
-      const auto first = lyrics::FirstRequest(query, id, worker.contact);
+      const auto first = lyrics::FirstRequest(query, id, worker.services);
       if (const ProviderRequest* request = std::get_if<ProviderRequest>(&first)) {
         entry["host"] = WideToUtf8(request->host);
         entry["path"] = WideToUtf8(request->path);
@@ -97,14 +100,17 @@ const Command kLyricsPlanCommand{"lyrics-plan", "the requests the lyrics cascade
 namespace {
 
 int Run(std::span<const std::string> arguments, std::ostream& out, std::ostream& err) {
-  if (arguments.size() < 4 || arguments.size() > 5) {
-    return UsageError(kLyricsPlanCommand, err, "expected TITLE, ARTIST, ALBUM, DURATION and an optional CONTACT");
+  if (arguments.size() < 4 || arguments.size() > 6) {
+    return UsageError(kLyricsPlanCommand, err,
+                      "expected TITLE, ARTIST, ALBUM, DURATION and optionally CONTACT and GENIUS_PROXY");
   }
   const std::optional<std::int32_t> duration = ReadDuration(arguments[3]);
   if (!duration) return UsageError(kLyricsPlanCommand, err, "DURATION must be whole seconds");
   const LyricsQuery query{Utf8ToWide(arguments[0]), Utf8ToWide(arguments[1]), Utf8ToWide(arguments[2]), *duration};
-  const std::wstring contact = arguments.size() == 5 ? Utf8ToWide(arguments[4]) : std::wstring();
-  out << Plan(query, contact).dump(2) << "\n";
+  lyrics::ServiceSettings services;
+  if (arguments.size() >= 5) services.contact = Utf8ToWide(arguments[4]);
+  if (arguments.size() == 6) services.genius_proxy = Utf8ToWide(arguments[5]);
+  out << Plan(query, services).dump(2) << "\n";
   return 0;
 }
 

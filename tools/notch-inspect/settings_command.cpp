@@ -30,7 +30,9 @@ constexpr char kHelp[] =
     "  destaque             text: the accent name in effect (unknown names: \"azul\")\n"
     "  idioma, search_hotkey_mod, search_hotkey_vk, search_browser,\n"
     "  search_browser_name, search_web_fallback, button_layout,\n"
-    "  lyrics_contact_email text, as read (with the key's default)\n"
+    "  lyrics_contact_email, genius_proxy   text, as read (with the key's default;\n"
+    "      genius_proxy names the host of the user's own Genius lyrics proxy,\n"
+    "      and without one the lyrics search never asks Genius)\n"
     "  lyrics_checked       boolean: the tray item shows checked (exactly \"1\")\n"
     "  theme                number: 0 Sequoia, 1 Tahoe, 2 Golden Gate, 3 Leopard\n"
     "  language             \"pt\" or \"en\"\n";
@@ -53,7 +55,7 @@ nlohmann::ordered_json Report(const Settings& settings) {
   json["destaque"] = WideToUtf8(EffectiveAccentName(settings.Read(setting::kAccent)));
   for (const wchar_t* key : {setting::kLanguage, setting::kSearchHotKeyModifiers, setting::kSearchHotKeyKey,
                              setting::kSearchBrowser, setting::kSearchBrowserName, setting::kSearchWebFallback,
-                             setting::kButtonLayout, setting::kLyricsContactEmail}) {
+                             setting::kButtonLayout, setting::kLyricsContactEmail, setting::kGeniusProxy}) {
     json[WideToUtf8(key)] = Text(settings, key);
   }
   json["lyrics_checked"] = settings.LyricsChecked();
