@@ -50,7 +50,8 @@ void OnHotKey(int id) {
 }
 
 void OnNotification(LPARAM lparam) {
-  const std::unique_ptr<NotificationBlock> block(reinterpret_cast<NotificationBlock*>(lparam));
+  const std::unique_ptr<NotificationBlock> block =
+      NotificationHandOff().Receive(static_cast<std::uintptr_t>(lparam), host_message::kNotification);
   if (block) links::ShowNotification(*block);
 }
 

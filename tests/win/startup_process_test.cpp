@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "common/app_messages.h"
 #include "roaming_settings.h"
 #include "tembo_notch_process.h"
 #include "win_test_support.h"
@@ -42,6 +43,26 @@ TEST(StartupProcessTest, OneInstanceWithAHiddenHostWindowThatClosesCleanly) {
   EXPECT_TRUE(first.Running());
   EXPECT_EQ(first.HostWindow(), host);
   EXPECT_EQ(first.Close(), 0u);
+}
+
+// Any process on the desktop may post to our windows: a message that names
+// a block the program never handed off is ignored, not freed.
+TEST(StartupProcessTest, ForeignBlocksInHandOffMessagesAreIgnored) {
+  testing::TemboNotchProcess program;
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(program.WaitUntilIdle());
+  const HWND host = program.HostWindow();
+  const HWND island = testing::FindProcessWindow(L"ShellIlha", program.id());
+  ASSERT_NE(host, nullptr);
+  ASSERT_NE(island, nullptr);
+  std::wstring ours = L"C:\\Users\\ana\\Downloads\\x.zip";
+  for (const LPARAM bogus : {static_cast<LPARAM>(0x12345678), reinterpret_cast<LPARAM>(&ours), LPARAM{8}}) {
+    EXPECT_TRUE(PostMessageW(host, host_message::kNotification, 0, bogus));
+    EXPECT_TRUE(PostMessageW(island, island_message::kDownload, 0, bogus));
+  }
+  // Posted messages are handled in order: the close comes after them all.
+  EXPECT_TRUE(program.Running());
+  EXPECT_EQ(program.Close(), 0u);
 }
 
 }  // namespace

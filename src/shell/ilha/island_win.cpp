@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "activities/finished_download.h"
 #include "activities/island_activity_set_win.h"
 #include "activities/media_state.h"
 #include "common/app_messages.h"
@@ -97,7 +98,8 @@ LRESULT HandleIslandMessage(Island& island, HWND window, UINT message, WPARAM wp
       island.OnPrivacyChange(static_cast<std::uint32_t>(wparam));
       return 0;
     case island_message::kDownload: {
-      const std::unique_ptr<std::wstring> path(reinterpret_cast<std::wstring*>(lparam));
+      const std::unique_ptr<std::wstring> path =
+          DownloadHandOff().Receive(static_cast<std::uintptr_t>(lparam), island_message::kDownload);
       if (path) island.OnDownloadFinished(*path);
       return 0;
     }
