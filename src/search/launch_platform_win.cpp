@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/clipboard_text_win.h"
 #include "common/known_folder_win.h"
 #include "search/registry_win.h"
 
@@ -85,23 +86,6 @@ bool WindowsLaunchPlatform::ShellOpen(std::wstring_view file, std::wstring_view 
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
-bool WindowsLaunchPlatform::CopyText(std::wstring_view text) {
-  if (!OpenClipboard(nullptr)) return false;
-  bool copied = false;
-  if (EmptyClipboard()) {
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-      if (void* target = GlobalLock(memory)) {
-        std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
-        static_cast<wchar_t*>(target)[text.size()] = L'\0';
-        GlobalUnlock(memory);
-        copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
-      }
-      if (!copied) GlobalFree(memory);  // the clipboard owns it only once set
-    }
-  }
-  CloseClipboard();
-  return copied;
-}
+bool WindowsLaunchPlatform::CopyText(std::wstring_view text) { return PutClipboardText(clipboard_owner_(), text); }
 
 }  // namespace notch::quick

@@ -12,7 +12,7 @@ SearchEngine& Engine() {
 }
 
 WindowsLaunchPlatform& Launcher() {
-  static WindowsLaunchPlatform launcher;
+  static WindowsLaunchPlatform launcher(&links::IslandWindow);
   return launcher;
 }
 

@@ -108,16 +108,31 @@ TEST_F(QuickSearchWindowsTest, AppIndexFindsStartMenuShortcutsAndAppPaths) {
   EXPECT_EQ(rows[0].score, 1800);
 }
 
+HWND g_clipboard_owner = nullptr;
+HWND ClipboardOwner() { return g_clipboard_owner; }
+
 TEST_F(QuickSearchWindowsTest, OpeningACalculationCopiesItsAnswer) {
-  WindowsLaunchPlatform launcher;
+  const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_NE(owner, nullptr);
+  g_clipboard_owner = owner;
+  WindowsLaunchPlatform launcher(&ClipboardOwner);
   const SearchResult calculation{ResultKind::Calc, L"= 14", L"Copy answer", L"14", {}, icon::kCalculator, 2400};
   const LaunchOutcome outcome = OpenResult(calculation, L"", launcher);
   EXPECT_TRUE(outcome.ok) << outcome.message;
   EXPECT_EQ(ClipboardText(), L"14");
+  // The copy belongs to the program's window, as SetClipboardData needs.
+  EXPECT_EQ(GetClipboardOwner(), owner);
+
+  // Without a window to own it nothing is copied, and that is said.
+  g_clipboard_owner = nullptr;
+  const SearchResult other{ResultKind::Calc, L"= 15", L"Copy answer", L"15", {}, icon::kCalculator, 2400};
+  EXPECT_FALSE(OpenResult(other, L"", launcher).ok);
+  EXPECT_EQ(ClipboardText(), L"14");
+  DestroyWindow(owner);
 }
 
 TEST_F(QuickSearchWindowsTest, AFileTheShellCannotOpenIsReported) {
-  WindowsLaunchPlatform launcher;
+  WindowsLaunchPlatform launcher(&ClipboardOwner);
   const SearchResult ghost{ResultKind::File, L"ghost.txt", L"", L"C:\\no such folder\\ghost.txt", {}, icon::kFile, 1};
   const LaunchOutcome outcome = OpenResult(ghost, L"", launcher);
   EXPECT_FALSE(outcome.ok);
@@ -135,7 +150,7 @@ TEST_F(QuickSearchWindowsTest, ABrowserRegisteredTwiceIsListedOnce) {
   ASSERT_TRUE(quoted.SetDefault(L"shell\\open\\command", L"\"" + exe + L"\" -- \"%1\""));
   ASSERT_TRUE(unquoted.SetDefault(L"shell\\open\\command", ToLower(exe) + L" --single-argument %1"));
 
-  const WindowsLaunchPlatform launcher;
+  const WindowsLaunchPlatform launcher(&ClipboardOwner);
   const std::vector<BrowserChoice> browsers = ListBrowsers(L"", L"", launcher);
   ASSERT_FALSE(browsers.empty());
   EXPECT_EQ(browsers[0].name, L"System default");

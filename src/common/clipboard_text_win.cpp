@@ -1,0 +1,26 @@
+#include "common/clipboard_text_win.h"
+
+#include <cstring>
+
+namespace notch {
+
+bool PutClipboardText(HWND owner, std::wstring_view text) {
+  if (owner == nullptr || !OpenClipboard(owner)) return false;
+  bool copied = false;
+  if (EmptyClipboard()) {
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+      if (void* target = GlobalLock(memory)) {
+        std::memcpy(target, text.data(), text.size() * sizeof(wchar_t));
+        static_cast<wchar_t*>(target)[text.size()] = L'\0';
+        GlobalUnlock(memory);
+        copied = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+      }
+      if (!copied) GlobalFree(memory);  // the clipboard owns it only once set
+    }
+  }
+  CloseClipboard();
+  return copied;
+}
+
+}  // namespace notch
