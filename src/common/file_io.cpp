@@ -21,6 +21,14 @@ std::filesystem::path PathFromWide(std::wstring_view path) {
   }
 }
 
+std::wstring WideFromPath(const std::filesystem::path& path) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    return path.wstring();
+  } else {
+    return Utf8ToWide(path.string());
+  }
+}
+
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;

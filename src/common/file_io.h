@@ -10,6 +10,8 @@ namespace notch {
 
 // Natively, backslashes in `path` are taken as folder separators.
 std::filesystem::path PathFromWide(std::wstring_view path);
+// The path as the program's wide text (natively, from its UTF-8 bytes).
+std::wstring WideFromPath(const std::filesystem::path& path);
 
 // The file's bytes, or nothing when it cannot be opened.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);

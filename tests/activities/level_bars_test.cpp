@@ -32,11 +32,21 @@ TEST(LevelBarsTest, SmallMovementsNeedNoRepaint) {
   LevelBars bars;
   bars.MarkDrawn();
   EXPECT_FALSE(bars.Advance(10.0, false, std::nullopt));  // resting bars stay where they were drawn
-  // A long gap is taken as at most 100 ms of smoothing.
-  LevelBars jump;
-  jump.Advance(0.0, true, 1.0f);
-  jump.Advance(100000.0, true, 1.0f);
-  EXPECT_LE(jump.level(1), 1.0f);
+}
+
+TEST(LevelBarsTest, ALongGapSmoothsAsOneHundredMilliseconds) {
+  // Both start at rest and take the same target at the same time; one after
+  // a gap of 100 s, the other after exactly 100 ms.
+  LevelBars after_gap;
+  after_gap.Advance(0.0, false, std::nullopt);
+  after_gap.Advance(100000.0, true, 1.0f);
+  LevelBars after_step;
+  after_step.Advance(99900.0, false, std::nullopt);
+  after_step.Advance(100000.0, true, 1.0f);
+  for (int bar = 0; bar < LevelBars::kBars; ++bar) {
+    EXPECT_FLOAT_EQ(after_gap.level(bar), after_step.level(bar)) << bar;
+    EXPECT_GT(after_gap.level(bar), LevelBars::kRestLevel) << bar;
+  }
 }
 
 }  // namespace

@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "common/file_io.h"
 #include "common/text.h"
 #include "host/translate.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 namespace notch {
@@ -49,11 +48,7 @@ TEST(LanguageTest, UnknownLanguageIsSettledOnceFromTheFallbackFile) {
   testing::TempFolder folder;
   std::filesystem::create_directories(folder.path() / "Shell");
   ASSERT_TRUE(ReplaceFileBytes(folder.path() / "Shell" / "ajustes.txt", "\xEF\xBB\xBFidioma=pt\n"));
-#ifdef _WIN32
-  _wputenv_s(L"APPDATA", folder.path().wstring().c_str());
-#else
-  setenv("APPDATA", folder.path().string().c_str(), 1);
-#endif
+  const testing::ScopedEnvironmentVariable app_data(L"APPDATA", WideFromPath(folder.path()));
   SetLanguageFlag(kLanguageUnknown);
   EXPECT_EQ(EnsureLanguageKnown(), kPortuguese);
   EXPECT_EQ(LanguageFlag(), kPortuguese);

@@ -79,10 +79,6 @@ TEST_F(IslandStateTest, ActivityOnlyStyleShowsIdleOnlyOnDemandOrForPrivacy) {
   EXPECT_FALSE(platform_.window_visible);  // hidden once the closing animation settled
   EXPECT_GE(platform_.surfaces_released, 1);
 
-  island_.Toggle();
-  island_.Toggle();
-  island_.OnPrivacyChange(0);
-  EXPECT_EQ(state(), IslandState::Hidden);
   island_.Toggle();  // show on demand, then hide again by hand
   island_.Toggle();
   island_.OnPrivacyChange(2);
