@@ -47,6 +47,9 @@ GraphFigures HistoryGraph(const std::deque<float>& values, float scale, const Re
   g.fill = PathData{{point(0).x, area.bottom}, {}, true};
   for (std::size_t i = 0; i < n; ++i) {
     const PointF p = point(i);
+    // A point inside a level run adds nothing to the figure (and Wine's
+    // Direct2D strokes the join of two collinear segments with a spike).
+    if (i > 0 && i + 1 < n && point(i - 1).y == p.y && point(i + 1).y == p.y) continue;
     g.fill.LineTo(p);
     if (i > 0) g.line.LineTo(p);
   }

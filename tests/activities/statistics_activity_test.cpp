@@ -130,6 +130,10 @@ TEST_F(StatisticsActivityTest, GraphsPutTheNewestValueAtTheRightEdge) {
   const GraphFigures forty = HistoryGraph(full, 50000.0f, area);
   EXPECT_FLOAT_EQ(forty.line.start.x, 10.0f);  // forty values span the width
   EXPECT_FLOAT_EQ(forty.line.start.y, 71.0f);
+  // A level run is one segment.
+  ASSERT_EQ(forty.line.segments.size(), 1u);
+  EXPECT_EQ(forty.line.segments[0].end, (PointF{88, 71}));
+  EXPECT_EQ(forty.fill.segments.size(), 3u);
   EXPECT_TRUE(HistoryGraph({1.0f}, 1.0f, area).line.segments.empty());
 }
 
@@ -147,9 +151,9 @@ TEST_F(StatisticsActivityTest, EachGraphIsFilledAtAQuarterAndStrokedInItsColour)
   // The memory graph: three values at 40 %, the newest at the tile's right edge less 8.
   const float w = (300.0f - 32.0f) / 3.0f;
   const PathData& memory_line = canvas_.paths[static_cast<std::size_t>(strokes[1]->path)].front();
-  ASSERT_EQ(memory_line.segments.size(), 2u);
-  EXPECT_FLOAT_EQ(memory_line.segments[1].end.x, 110.0f + (w + 6.0f) + w - 8.0f);
-  EXPECT_FLOAT_EQ(memory_line.segments[1].end.y, 116.0f - 30.0f * 0.4f);
+  ASSERT_EQ(memory_line.segments.size(), 1u);  // one level run
+  EXPECT_FLOAT_EQ(memory_line.segments[0].end.x, 110.0f + (w + 6.0f) + w - 8.0f);
+  EXPECT_FLOAT_EQ(memory_line.segments[0].end.y, 116.0f - 30.0f * 0.4f);
 
   // Drawn again without a new sample, the paths are kept.
   const std::size_t made = canvas_.paths.size();
