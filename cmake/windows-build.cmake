@@ -8,7 +8,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
 
 target_link_libraries(notch_platform PUBLIC
   ole32 oleaut32 uuid shell32 shlwapi user32 gdi32 comctl32 wtsapi32 advapi32 winhttp version
-  dwmapi d3d11 dxgi d2d1 dcomp dwrite windowscodecs shcore winmm runtimeobject)
+  dwmapi d3d11 dxgi d2d1 dcomp dwrite windowscodecs shcore winmm runtimeobject iphlpapi)
 
 # Static C and C++ run-times and winpthread: the exe needs no DLL of ours.
 set(NOTCH_STATIC_LINK -static -static-libgcc -static-libstdc++)
@@ -28,6 +28,11 @@ target_link_libraries(notch_snapshots PRIVATE notch_platform notch_core)
 target_link_options(notch_snapshots PRIVATE -municode ${NOTCH_STATIC_LINK})
 notch_warnings(notch_snapshots)
 
+# A second process that puts text on the clipboard, for the clipboard tests.
+add_executable(notch_clipboard_writer tools/clipboard-writer/clipboard_writer_main_win.cpp)
+target_link_options(notch_clipboard_writer PRIVATE -municode ${NOTCH_STATIC_LINK})
+notch_warnings(notch_clipboard_writer)
+
 # GoogleTest from Debian's sources, built with the cross compiler.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -45,7 +50,7 @@ notch_warnings(notch_win_tests)
 # Wine maps the Linux root to drive Z:.
 string(REPLACE "/" "\\\\" _data_dir "Z:${CMAKE_SOURCE_DIR}/tests/data")
 target_compile_definitions(notch_win_tests PRIVATE NOTCH_TEST_DATA_DIR=L"${_data_dir}")
-add_dependencies(notch_win_tests TemboNotch notch_snapshots)
+add_dependencies(notch_win_tests TemboNotch notch_snapshots notch_clipboard_writer)
 
 # The lyrics services played over HTTPS on loopback, with an authority made
 # for the run, around the Windows tests.

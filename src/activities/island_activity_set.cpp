@@ -1,9 +1,18 @@
 #include "activities/island_activity_set.h"
 
+#include "activities/media_layout.h"
 #include "activities/notice_card_view.h"
 #include "render/accent_colour.h"
 
 namespace notch {
+namespace {
+
+// The expanded card's content box, shared by its pages.
+RectF PageBox(const IslandContentFrame& frame) {
+  return MediaCardBox(frame.record.style, frame.record.theme, frame.shape, frame.notch_height);
+}
+
+}  // namespace
 
 IslandActivitySet::IslandActivitySet(const FontSet& fonts, const Settings& settings, ActivityPorts ports)
     : fonts_(fonts),
@@ -12,9 +21,20 @@ IslandActivitySet::IslandActivitySet(const FontSet& fonts, const Settings& setti
       formats_(fonts, Theme::Sequoia),
       accent_(AccentColour(settings)),
       symbols_(ports_.symbols_folder),
-      media_(ports_.media, symbols_) {}
+      media_(ports_.media, symbols_),
+      clipboard_(ports_.clipboard),
+      statistics_(ports_.statistics) {}
 
-void IslandActivitySet::Attach(IslandCommands& island) { media_.Attach(island); }
+void IslandActivitySet::Attach(IslandCommands& island) {
+  media_.Attach(island);
+  clipboard_.Attach(island);
+  statistics_.Attach(island);
+}
+
+void IslandActivitySet::Activate(HitItem item, PointF point) {
+  if (clipboard_.Activate(item)) return;
+  media_.Activate(item, point, hits_);
+}
 
 void IslandActivitySet::ApplyThemeColours(unsigned theme) {
   formats_ = IslandTextFormats(fonts_, static_cast<Theme>(theme));
@@ -62,6 +82,11 @@ void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& fram
         media_.DrawCard(canvas, frame, formats_, accent_, hits_);
         if (current) media_.MarkBarsDrawn();
         return;
+      }
+      if (r.page == page::kClipboard) {
+        clipboard_.Draw(canvas, PageBox(frame), r, frame.now_ms, formats_, hits_);
+      } else if (r.page == page::kStatistics) {
+        statistics_.Draw(canvas, PageBox(frame), r.theme, formats_);
       }
       break;
     default:

@@ -6,8 +6,10 @@
 #include <functional>
 #include <string>
 
+#include "activities/clipboard_activity.h"
 #include "activities/hit_regions.h"
 #include "activities/media_view.h"
+#include "activities/statistics_activity.h"
 #include "host/settings.h"
 #include "render/fonts.h"
 #include "render/symbols.h"
@@ -20,7 +22,9 @@ struct ActivityPorts {
   MediaViewPorts media;
   std::function<void()> start_media_thread;
   std::function<void(bool on)> set_lyrics_enabled;
-  std::wstring symbols_folder;  // SVG files that replace symbols; empty for none
+  std::wstring symbols_folder;             // SVG files that replace symbols; empty for none
+  ClipboardPort* clipboard = nullptr;      // none: no clipboard history
+  StatisticsSource* statistics = nullptr;  // none: the statistics read nothing
 };
 
 class IslandActivitySet final : public IslandActivities {
@@ -33,24 +37,26 @@ class IslandActivitySet final : public IslandActivities {
   void DrawContent(Canvas& canvas, const IslandContentFrame& frame) override;
   void ApplyThemeColours(unsigned theme) override;
   const IslandTextFormats& text_formats() const { return formats_; }
+  const ClipboardActivity& clipboard() const { return clipboard_; }
+  StatisticsActivity& statistics() { return statistics_; }
 
   HitItem HitTest(PointF point) override { return hits_.Find(point); }
-  void Activate(HitItem item, PointF point) override { media_.Activate(item, point, hits_); }
+  void Activate(HitItem item, PointF point) override;
   bool MediaViewAnimating() const override { return media_.Animating(); }
   bool MediaViewTick() override { return media_.Tick(); }
   void AdvanceLevelAnimation() override { media_.AdvanceLevels(); }
   int UntimedLyricLines() const override { return media_.UntimedLyricLines(); }
   void SetLyricsEnabled(bool on) override;
   void StartMediaThread() override;
-  void StartWatchers() override {}
+  void StartWatchers() override { clipboard_.Listen(); }
   float MeasureLyricWidth() override { return media_.MeasureLyricWidth(formats_[TextRole::Lyric]); }
-  bool CaptureClipboard() override { return false; }
-  bool OwnClipboardCopy() override { return false; }
-  void EndCopyFeedback() override {}
+  bool CaptureClipboard() override { return clipboard_.Capture(); }
+  bool OwnClipboardCopy() override { return clipboard_.TakeOwnCopy(); }
+  void EndCopyFeedback() override { clipboard_.EndCopyFeedback(); }
   void StartShelfDrag(int) override {}
   void RemoveShelfItem(int) override {}
   void DecorateDownloadCard(NoticeCard&, const std::wstring&) override {}
-  void SampleStatistics() override {}
+  void SampleStatistics() override { statistics_.Sample(); }
   void CloseLyricsPanel() override { media_.CloseLyricsPanel(); }
   bool LyricsPanelOpen() const override { return media_.LyricsPanelOpen(); }
   void ResetLyricsView(bool) override { media_.ResetTiming(); }
@@ -67,6 +73,8 @@ class IslandActivitySet final : public IslandActivities {
   Colour accent_;
   Symbols symbols_;
   MediaView media_;
+  ClipboardActivity clipboard_;
+  StatisticsActivity statistics_;
   HitRegions hits_;
 };
 

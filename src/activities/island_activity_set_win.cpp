@@ -4,12 +4,15 @@
 
 #include <shellapi.h>
 
+#include "activities/clipboard_port_win.h"
 #include "activities/island_activity_set.h"
 #include "activities/media_requests.h"
 #include "activities/media_state.h"
 #include "activities/media_thread_win.h"
 #include "activities/peak_meter_win.h"
 #include "activities/source_app_win.h"
+#include "activities/statistics_source_win.h"
+#include "host/host_links_win.h"
 #include "host/host_state.h"
 #include "host/startup_win.h"
 #include "render/fonts.h"
@@ -35,6 +38,10 @@ ActivityPorts WindowsActivityPorts() {
   ports.start_media_thread = StartMediaThread;
   ports.set_lyrics_enabled = [](bool on) { SetLyricsEnabled(SharedMediaState(), on); };
   ports.symbols_folder = Host().symbols_folder;
+  static WindowsClipboard clipboard(links::IslandWindow);
+  static WindowsStatisticsSource statistics;
+  ports.clipboard = &clipboard;
+  ports.statistics = &statistics;
   return ports;
 }
 

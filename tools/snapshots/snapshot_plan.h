@@ -27,10 +27,12 @@ struct IslandSnapshot {
   IslandState state;
   bool long_title = false;  // a notice whose title is too long for the card
   std::wstring file_name;
+  int page = page::kMedia;  // the expanded card's page
+  bool filled = false;      // the page shows sample entries and samples
 
   // The sample track plays, with art and word-timed lyrics, in the pill
   // (Media) or on the expanded card's media page (Expanded).
-  bool media() const { return state == IslandState::Media || state == IslandState::Expanded; }
+  bool media() const { return state == IslandState::Media || (state == IslandState::Expanded && page == page::kMedia); }
   int height() const { return state == IslandState::Expanded ? kExpandedHeight : kIslandHeight; }
 };
 
@@ -50,12 +52,24 @@ inline std::vector<IslandSnapshot> IslandSnapshots() {
                                                  {IslandState::Notification, L"notification"},
                                                  {IslandState::Media, L"media"},
                                                  {IslandState::Expanded, L"media-card"}}};
+  struct PageName {
+    int page;
+    const wchar_t* name;
+  };
+  constexpr std::array<PageName, 2> kPages = {{{page::kClipboard, L"clipboard"}, {page::kStatistics, L"statistics"}}};
   std::vector<IslandSnapshot> plan;
   for (const IslandStyle style : {IslandStyle::Notch, IslandStyle::Pill}) {
     const std::wstring style_name = style == IslandStyle::Notch ? L"notch" : L"pill";
     for (const Theme theme : {Theme::Sequoia, Theme::Tahoe, Theme::GoldenGate, Theme::Leopard}) {
       const std::wstring prefix = style_name + L"-" + ThemeName(theme) + L"-";
       for (const StateName& s : kStates) plan.push_back({style, theme, s.state, false, prefix + s.name + L".png"});
+      for (const PageName& p : kPages) {
+        plan.push_back({style, theme, IslandState::Expanded, false, prefix + p.name + L".png", p.page, true});
+      }
+    }
+    for (const PageName& p : kPages) {
+      plan.push_back({style, Theme::Sequoia, IslandState::Expanded, false,
+                      style_name + L"-sequoia-" + p.name + L"-empty.png", p.page, false});
     }
     plan.push_back(
         {style, Theme::Sequoia, IslandState::Notification, true, style_name + L"-sequoia-notification-long.png"});
@@ -74,6 +88,7 @@ inline ShapeAtRest ShapeOf(const IslandSnapshot& snapshot) {
   in.style = snapshot.style;
   in.theme = snapshot.theme;
   in.notch_height = NotchHeight(kMonitorDpi, 1.0f, snapshot.theme);
+  in.page = snapshot.page;
   if (snapshot.media()) {
     in.lyrics_timed = true;
     in.track_exists = true;

@@ -7,6 +7,7 @@
 #include <d2d1.h>
 #include <wrl/client.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -86,21 +87,81 @@ MediaSnapshot SampleTrack() {
   return media;
 }
 
+// Texts someone copied: five, so that the page shows its four newest.
+class SampleClipboard final : public ClipboardPort {
+ public:
+  std::wstring text;
+  bool Listen() override { return true; }
+  bool Offers(ClipboardFormat format) const override { return format == ClipboardFormat::UnicodeText; }
+  bool Open() override { return true; }
+  void Close() override {}
+  void Wait(unsigned) override {}
+  std::optional<std::uint32_t> ReadValue(ClipboardFormat) override { return std::nullopt; }
+  std::optional<std::wstring> ReadText(std::size_t) override { return text; }
+  bool Replace(std::wstring_view replacement) override {
+    text = replacement;
+    return true;
+  }
+};
+
+// Forty seconds of a busy machine: a processor that rises and falls, memory
+// filling slowly, a download that starts halfway.
+class SampleCounters final : public StatisticsSource {
+ public:
+  StatisticsReadings Read() override {
+    const double t = static_cast<double>(second_++);
+    busy_ += static_cast<std::uint64_t>(10000000.0 * (0.35 + 0.25 * std::sin(t / 4.0)));
+    elapsed_ += 10000000;
+    received_ +=
+        static_cast<std::uint32_t>(t < 20 ? 40000.0 + 20000.0 * std::sin(t) : 1800000.0 + 600000.0 * std::sin(t / 3.0));
+    sent_ += static_cast<std::uint32_t>(30000.0 + 15000.0 * std::cos(t / 2.0));
+    StatisticsReadings r;
+    r.times = SystemTimes{elapsed_ - busy_, elapsed_, 0};
+    r.memory_load_percent = 52 + static_cast<unsigned>(t / 8.0);
+    r.interfaces = {{7, kInterfaceWireless, true, received_, sent_}};
+    return r;
+  }
+
+ private:
+  int second_ = 0;
+  std::uint64_t busy_ = 0, elapsed_ = 0;
+  std::uint32_t received_ = 0, sent_ = 0;
+};
+
 // The island the activities draw for: one state, at rest.
 class SnapshotIsland final : public IslandCommands {
  public:
   IslandRecord record_value;
   MediaSnapshot media_value;
+  double now_value = 0.0;
 
   const IslandRecord& record() const override { return record_value; }
   const MediaSnapshot& media() const override { return media_value; }
   MediaSnapshot& media_for_update() override { return media_value; }
-  double now_ms() const override { return 0.0; }
+  double now_ms() const override { return now_value; }
   bool reduce_motion() const override { return false; }
   void Collapse() override {}
   void UpdateState() override {}
   void Redraw() override {}
+  void StartTimer(unsigned, unsigned) override {}
 };
+
+// Five copied texts, the second newest just copied back; forty-one samples.
+void FillPage(IslandActivitySet& activities, SampleClipboard& clipboard, SnapshotIsland& island) {
+  for (const wchar_t* text :
+       {L"Lorem ipsum dolor sit amet, consectetur adipiscing elit", L"Endereço: Rua das Flores, 123 — São Paulo",
+        L"  git commit -m \"Corrige o cálculo do total\"\n", L"https://example.com/relatorios/2026/trimestre-3.pdf",
+        L"Reunião às 15h na sala 4"}) {
+    clipboard.text = text;
+    activities.CaptureClipboard();
+  }
+  for (int i = 0; i < 41; ++i) {
+    island.now_value = 1000.0 * i;
+    activities.SampleStatistics();
+  }
+  activities.Activate({clipboard_hit::kEntry, 1}, {});
+  activities.OwnClipboardCopy();
+}
 
 bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIsland& island,
                 const IslandSnapshot& snapshot, const std::wstring& path) {
@@ -112,7 +173,8 @@ bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIs
   record.style = snapshot.style;
   record.theme = snapshot.theme;
   record.state = snapshot.state;
-  record.page = page::kMedia;
+  record.page = snapshot.page;
+  if (snapshot.filled && snapshot.page == page::kClipboard) record.hovered_item = {clipboard_hit::kEntry, 2};
   record.card = SampleCard(snapshot.long_title);
   island.media_value = snapshot.media() ? SampleTrack() : MediaSnapshot{};
   const Countdown countdown;
@@ -126,7 +188,7 @@ bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIs
                                                         at_rest.notch_height, snapshot.style, snapshot.theme, false});
   PaintIslandFrame(canvas, look, [&] {
     activities.DrawContent(canvas, {snapshot.state, record, island.media_value, countdown, at_rest.shape,
-                                    g.upper_radius, 1.0f, at_rest.notch_height, 0.0});
+                                    g.upper_radius, 1.0f, at_rest.notch_height, island.now_value});
   });
   return surface->End() && WritePng(path, surface->width(), surface->height(), surface->Pixels());
 }
@@ -192,7 +254,22 @@ int Run(const std::wstring& folder) {
     }
   };
   for (const IslandSnapshot& snapshot : IslandSnapshots()) {
-    write(DrawIsland(factory.Get(), activities, island, snapshot, folder + L"\\" + snapshot.file_name),
+    if (snapshot.page == page::kMedia) {
+      write(DrawIsland(factory.Get(), activities, island, snapshot, folder + L"\\" + snapshot.file_name),
+            snapshot.file_name);
+      continue;
+    }
+    // Each page starts from empty activities, then takes the samples.
+    SampleClipboard clipboard;
+    SampleCounters counters;
+    ActivityPorts page_ports = ports;
+    page_ports.clipboard = &clipboard;
+    page_ports.statistics = &counters;
+    IslandActivitySet page_activities(SharedFonts(), settings, page_ports);
+    SnapshotIsland page_island;
+    page_activities.Attach(page_island);
+    if (snapshot.filled) FillPage(page_activities, clipboard, page_island);
+    write(DrawIsland(factory.Get(), page_activities, page_island, snapshot, folder + L"\\" + snapshot.file_name),
           snapshot.file_name);
   }
   for (const BadgeSnapshot& badge : BadgeSnapshots()) {

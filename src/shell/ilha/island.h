@@ -90,6 +90,7 @@ class Island final : public IslandCommands {
   // Drawing.
   void DrawFrame();
   void Redraw() override;  // a frame now, unless the animation draws one anyway
+  void StartTimer(unsigned id, unsigned ms) override { platform_.SetTimer(id, ms); }
 
   const IslandRecord& record() const override { return record_; }
   const IslandSprings& springs() const { return springs_; }

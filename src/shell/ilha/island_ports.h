@@ -129,6 +129,8 @@ class IslandCommands {
   virtual void Collapse() = 0;
   virtual void UpdateState() = 0;
   virtual void Redraw() = 0;
+  // Starts (or restarts) one of the island's timers (island_timer ids).
+  virtual void StartTimer(unsigned id, unsigned ms) = 0;
 };
 
 // What the island needs from the activities that draw inside it.
