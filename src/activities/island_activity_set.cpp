@@ -12,9 +12,20 @@ IslandActivitySet::IslandActivitySet(const FontSet& fonts, const Settings& setti
       formats_(fonts, Theme::Sequoia),
       accent_(AccentColour(settings)),
       symbols_(ports_.symbols_folder),
-      media_(ports_.media, symbols_) {}
+      media_(ports_.media, symbols_),
+      timer_(symbols_),
+      shelf_(ports_.shelf) {}
 
-void IslandActivitySet::Attach(IslandCommands& island) { media_.Attach(island); }
+void IslandActivitySet::Attach(IslandCommands& island) {
+  media_.Attach(island);
+  timer_.Attach(island);
+  shelf_.Attach(island);
+}
+
+void IslandActivitySet::Activate(HitItem item, PointF point) {
+  if (timer_.Activate(item) || shelf_.Activate(item)) return;
+  media_.Activate(item, point, hits_);
+}
 
 void IslandActivitySet::ApplyThemeColours(unsigned theme) {
   formats_ = IslandTextFormats(fonts_, static_cast<Theme>(theme));
@@ -53,6 +64,9 @@ void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& fram
       DrawNoticeCard(canvas, r.card, NoticeCardAreaIn(r.style, frame.shape, frame.upper_radius, frame.notch_height),
                      formats_);
       break;
+    case IslandState::Timer:
+      timer_.DrawPill(canvas, frame, formats_);
+      break;
     case IslandState::Media:
       media_.DrawPill(canvas, frame, formats_);
       if (current) media_.MarkBarsDrawn();
@@ -62,6 +76,13 @@ void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& fram
         media_.DrawCard(canvas, frame, formats_, accent_, hits_);
         if (current) media_.MarkBarsDrawn();
         return;
+      }
+      if (r.page == page::kTimer || r.page == page::kShelf) {
+        // Only the current state's elements answer clicks.
+        HitRegions fading;
+        HitRegions& hits = current ? hits_ : fading;
+        if (r.page == page::kTimer) timer_.DrawPage(canvas, frame, formats_, hits);
+        if (r.page == page::kShelf) shelf_.DrawPage(canvas, frame, formats_, hits);
       }
       break;
     default:

@@ -8,6 +8,8 @@
 
 #include "activities/hit_regions.h"
 #include "activities/media_view.h"
+#include "activities/shelf_activity.h"
+#include "activities/timer_view.h"
 #include "host/settings.h"
 #include "render/fonts.h"
 #include "render/symbols.h"
@@ -18,6 +20,7 @@ namespace notch {
 
 struct ActivityPorts {
   MediaViewPorts media;
+  ShelfPorts shelf;
   std::function<void()> start_media_thread;
   std::function<void(bool on)> set_lyrics_enabled;
   std::wstring symbols_folder;  // SVG files that replace symbols; empty for none
@@ -35,7 +38,7 @@ class IslandActivitySet final : public IslandActivities {
   const IslandTextFormats& text_formats() const { return formats_; }
 
   HitItem HitTest(PointF point) override { return hits_.Find(point); }
-  void Activate(HitItem item, PointF point) override { media_.Activate(item, point, hits_); }
+  void Activate(HitItem item, PointF point) override;
   bool MediaViewAnimating() const override { return media_.Animating(); }
   bool MediaViewTick() override { return media_.Tick(); }
   void AdvanceLevelAnimation() override { media_.AdvanceLevels(); }
@@ -47,8 +50,8 @@ class IslandActivitySet final : public IslandActivities {
   bool CaptureClipboard() override { return false; }
   bool OwnClipboardCopy() override { return false; }
   void EndCopyFeedback() override {}
-  void StartShelfDrag(int) override {}
-  void RemoveShelfItem(int) override {}
+  void StartShelfDrag(int index) override { shelf_.DragOut(index); }
+  void RemoveShelfItem(int index) override { shelf_.Remove(index); }
   void DecorateDownloadCard(NoticeCard&, const std::wstring&) override {}
   void SampleStatistics() override {}
   void CloseLyricsPanel() override { media_.CloseLyricsPanel(); }
@@ -56,6 +59,8 @@ class IslandActivitySet final : public IslandActivities {
   void ResetLyricsView(bool) override { media_.ResetTiming(); }
   bool LyricsHaveTimedLines() const override { return media_.LyricsHaveTimedLines(); }
   bool TrackExists() const override { return media_.TrackExists(); }
+
+  ShelfActivity& shelf() { return shelf_; }
 
  private:
   void DrawState(Canvas& canvas, const IslandContentFrame& frame);
@@ -67,6 +72,8 @@ class IslandActivitySet final : public IslandActivities {
   Colour accent_;
   Symbols symbols_;
   MediaView media_;
+  TimerView timer_;
+  ShelfActivity shelf_;
   HitRegions hits_;
 };
 

@@ -9,6 +9,7 @@
 #include "activities/media_state.h"
 #include "activities/media_thread_win.h"
 #include "activities/peak_meter_win.h"
+#include "activities/shelf_win.h"
 #include "activities/source_app_win.h"
 #include "host/host_state.h"
 #include "host/startup_win.h"
@@ -34,15 +35,20 @@ ActivityPorts WindowsActivityPorts() {
   ports.media.measure = MeasureTextWidthWithDirectWrite;
   ports.start_media_thread = StartMediaThread;
   ports.set_lyrics_enabled = [](bool on) { SetLyricsEnabled(SharedMediaState(), on); };
+  ports.shelf = WindowsShelfPorts();
   ports.symbols_folder = Host().symbols_folder;
   return ports;
 }
 
-}  // namespace
-
-IslandActivities& WindowsIslandActivities() {
+IslandActivitySet& Activities() {
   static IslandActivitySet activities(SharedFonts(), AppSettings(), WindowsActivityPorts());
   return activities;
 }
+
+}  // namespace
+
+IslandActivities& WindowsIslandActivities() { return Activities(); }
+
+ShelfActivity& WindowsShelf() { return Activities().shelf(); }
 
 }  // namespace notch

@@ -86,6 +86,32 @@ MediaSnapshot SampleTrack() {
   return media;
 }
 
+// Five minutes started 2:46 ago; the pictures draw at time 0.
+Countdown SampleCountdown(ActivitySample sample) {
+  Countdown countdown;
+  if (sample == ActivitySample::Countdown) countdown.Start(5, -166000.0);
+  return countdown;
+}
+
+void PrepareShelf(ShelfActivity& shelf, IslandRecord& record, ActivitySample sample) {
+  if (sample == ActivitySample::ShelfFiles && shelf.list().empty()) {
+    shelf.Drop({L"C:\Users\ana\Documents\notas.md", L"C:\Users\ana\Music\faixa.mp3",
+                L"C:\Users\ana\Downloads\relatorio-trimestral.pdf", L"C:\Users\ana\Pictures\praia.png",
+                L"C:\Users\ana\Videos\ferias-no-litoral.mp4", L"C:\Users\ana\Downloads\fotos.zip"});
+  } else if (sample != ActivitySample::ShelfFiles) {
+    shelf.Clear();
+  }
+  if (sample == ActivitySample::HoveredShelf) {
+    shelf.DragEnter(true);
+  } else if (shelf.drag_hovering()) {
+    shelf.DragLeave();
+  }
+  if (sample == ActivitySample::ShelfFiles) {
+    const int newest = static_cast<int>(shelf.list().size()) - 1;
+    record.hovered_item = {shelf_hit::kItem, newest - 2};
+  }
+}
+
 // The island the activities draw for: one state, at rest.
 class SnapshotIsland final : public IslandCommands {
  public:
@@ -100,6 +126,12 @@ class SnapshotIsland final : public IslandCommands {
   void Collapse() override {}
   void UpdateState() override {}
   void Redraw() override {}
+  void StartCountdown(double) override {}
+  void ToggleCountdownPause() override {}
+  void StopCountdown() override {}
+  void AddCountdownMinute() override {}
+  void BeginFileDrag() override {}
+  void EndFileDrag(bool) override {}
 };
 
 bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIsland& island,
@@ -112,10 +144,11 @@ bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIs
   record.style = snapshot.style;
   record.theme = snapshot.theme;
   record.state = snapshot.state;
-  record.page = page::kMedia;
+  record.page = snapshot.page;
   record.card = SampleCard(snapshot.long_title);
   island.media_value = snapshot.media() ? SampleTrack() : MediaSnapshot{};
-  const Countdown countdown;
+  const Countdown countdown = SampleCountdown(snapshot.sample);
+  PrepareShelf(activities.shelf(), record, snapshot.sample);
   activities.ApplyThemeColours(static_cast<unsigned>(snapshot.theme));
 
   Canvas& canvas = surface->Begin();
@@ -181,6 +214,10 @@ int Run(const std::wstring& folder) {
   ActivityPorts ports;
   ports.symbols_folder = SymbolsFolderFromVariable(ReadEnvironmentVariable(L"TEMBO_NOTCH_SYMBOLS"));
   ports.media.measure = MeasureTextWidthWithDirectWrite;
+  // Shelf tiles show the drawn badges: Wine's shell has no file pictures.
+  ports.shelf.picture = [](const std::wstring& path) {
+    return ShellFilePictureSources().Badge(FileExtension(path), 64);
+  };
   IslandActivitySet activities(SharedFonts(), settings, ports);
   SnapshotIsland island;
   activities.Attach(island);
