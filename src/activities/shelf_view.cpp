@@ -86,7 +86,8 @@ const CanvasBitmap* ShelfIcons::Get(Canvas& canvas, const std::wstring& path) {
     if (source_) icon.picture = source_(path);
   }
   if (!icon.picture) return nullptr;
-  if (!icon.bitmap || icon.domain != canvas.BitmapDomain()) {
+  // One try per canvas domain: a bitmap the canvas refused stays missing.
+  if (icon.domain != canvas.BitmapDomain()) {
     icon.bitmap = canvas.CreateBitmap(icon.picture->width, icon.picture->height, icon.picture->pixels);
     icon.domain = canvas.BitmapDomain();
   }

@@ -67,6 +67,18 @@ TEST(ShelfFileWinTest, AnInterruptedSaveNeverLeavesTheFileEmptyOrHalfWritten) {
   EXPECT_FALSE(Exists(ShelfTemporaryPath(path)));
 }
 
+TEST(ShelfFileWinTest, OnlyTheBeginningOfAnOversizedFileIsRead) {
+  testing::ScratchFolder scratch;
+  const std::string line = "C:\\" + std::string(1000, 'x') + "\r\n";
+  std::string huge;
+  while (huge.size() <= kShelfFileReadLimit) huge += line;
+  const std::wstring path = scratch.File(L"estante.txt", huge);
+  const auto bytes = ReadShelfFile(path);
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(bytes->size(), static_cast<std::size_t>(kShelfFileReadLimit));
+  EXPECT_EQ(*bytes, huge.substr(0, kShelfFileReadLimit));
+}
+
 class ShelfDropTargetTest : public ::testing::Test {
  protected:
   ShelfDropTargetTest() {
