@@ -27,6 +27,14 @@ class Outline {
     const float arc = static_cast<float>(std::numbers::pi / 2.0) * r_;
     lengths_ = {w, arc, h, arc, w, arc, h, arc};
   }
+  // Whether the point `s` along the outline lies on a corner.
+  bool OnCorner(float s) const {
+    for (std::size_t i = 0; i < lengths_.size(); ++i) {
+      if (s <= lengths_[i]) return i % 2 == 1;
+      s -= lengths_[i];
+    }
+    return false;
+  }
   float length() const {
     float total = 0.0f;
     for (const float l : lengths_) total += l;
@@ -110,13 +118,17 @@ std::vector<PathData> DashedRoundedRect(const RectF& rect, float radius, float d
   if (dash <= 0.0f || gap < 0.0f || rect.width() <= 0.0f || rect.height() <= 0.0f) return dashes;
   const Outline outline(rect, radius);
   const float total = outline.length();
-  constexpr float kStep = 1.0f;  // corners are followed in short straight steps
+  constexpr float kStep = 1.0f;  // corners are followed in short steps
   for (float s = 0.0f; s < total; s += dash + gap) {
     const float end = std::min(s + dash, total);
     PathData figure{outline.At(s), {}, false};
     for (float at = s + kStep;; at += kStep) {
       const float point = std::min(at, end);
-      figure.LineTo(outline.At(point));
+      // Straight stretches are one line each: collinear joins make stray
+      // spikes on some renderers.
+      if (point >= end || outline.OnCorner(point) || outline.OnCorner(point - kStep)) {
+        figure.LineTo(outline.At(point));
+      }
       if (point >= end) break;
     }
     dashes.push_back(std::move(figure));

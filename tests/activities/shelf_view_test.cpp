@@ -30,6 +30,9 @@ TEST(DashedRoundedRectTest, DashesFollowTheOutlineAtTheirSpacing) {
     EXPECT_TRUE(on_outline(dash.start));
     for (const PathSegment& s : dash.segments) EXPECT_TRUE(on_outline(s.end)) << s.end.x << "," << s.end.y;
   }
+  // A dash on a straight edge is one line.
+  ASSERT_EQ(dashes.front().segments.size(), 1u);
+  EXPECT_EQ(dashes.front().segments[0].end, (PointF{28, 20}));
   EXPECT_TRUE(DashedRoundedRect({0, 0, 0, 10}, 2, 4, 3).empty());
 }
 

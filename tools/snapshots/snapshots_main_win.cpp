@@ -95,9 +95,9 @@ Countdown SampleCountdown(ActivitySample sample) {
 
 void PrepareShelf(ShelfActivity& shelf, IslandRecord& record, ActivitySample sample) {
   if (sample == ActivitySample::ShelfFiles && shelf.list().empty()) {
-    shelf.Drop({L"C:\Users\ana\Documents\notas.md", L"C:\Users\ana\Music\faixa.mp3",
-                L"C:\Users\ana\Downloads\relatorio-trimestral.pdf", L"C:\Users\ana\Pictures\praia.png",
-                L"C:\Users\ana\Videos\ferias-no-litoral.mp4", L"C:\Users\ana\Downloads\fotos.zip"});
+    shelf.Drop({L"C:\\Users\\ana\\Documents\\notas.md", L"C:\\Users\\ana\\Music\\faixa.mp3",
+                L"C:\\Users\\ana\\Downloads\\relatorio-trimestral.pdf", L"C:\\Users\\ana\\Pictures\\praia.png",
+                L"C:\\Users\\ana\\Videos\\ferias-no-litoral.mp4", L"C:\\Users\\ana\\Downloads\\fotos.zip"});
   } else if (sample != ActivitySample::ShelfFiles) {
     shelf.Clear();
   }
