@@ -61,8 +61,18 @@ HRESULT DropOnIsland(HWND island, const Paths& files, DWORD& effect) {
 
 class ShelfProcessTest : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr))); }
-  void TearDown() override { OleUninitialize(); }
+  void SetUp() override {
+    GetCursorPos(&cursor_);
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+  }
+  void TearDown() override {
+    OleUninitialize();
+    // The pointer goes back where it was, off the island the next test starts.
+    SetCursorPos(cursor_.x, cursor_.y);
+  }
+
+ private:
+  POINT cursor_{};
 };
 
 TEST_F(ShelfProcessTest, FilesDroppedOnTheIslandAreKeptUnderLocalAppDataAcrossARestart) {
