@@ -23,16 +23,20 @@ IslandActivitySet::IslandActivitySet(const FontSet& fonts, const Settings& setti
       symbols_(ports_.symbols_folder),
       media_(ports_.media, symbols_),
       clipboard_(ports_.clipboard),
-      statistics_(ports_.statistics) {}
+      statistics_(ports_.statistics),
+      timer_(symbols_),
+      shelf_(ports_.shelf) {}
 
 void IslandActivitySet::Attach(IslandCommands& island) {
   media_.Attach(island);
   clipboard_.Attach(island);
   statistics_.Attach(island);
+  timer_.Attach(island);
+  shelf_.Attach(island);
 }
 
 void IslandActivitySet::Activate(HitItem item, PointF point) {
-  if (clipboard_.Activate(item)) return;
+  if (clipboard_.Activate(item) || timer_.Activate(item) || shelf_.Activate(item)) return;
   media_.Activate(item, point, hits_);
 }
 
@@ -73,22 +77,40 @@ void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& fram
       DrawNoticeCard(canvas, r.card, NoticeCardAreaIn(r.style, frame.shape, frame.upper_radius, frame.notch_height),
                      formats_);
       break;
+    case IslandState::Timer:
+      timer_.DrawPill(canvas, frame, formats_);
+      break;
     case IslandState::Media:
       media_.DrawPill(canvas, frame, formats_);
       if (current) media_.MarkBarsDrawn();
       return;
-    case IslandState::Expanded:
+    case IslandState::Expanded: {
       if (r.page == page::kMedia) {
         media_.DrawCard(canvas, frame, formats_, accent_, hits_);
         if (current) media_.MarkBarsDrawn();
         return;
       }
-      if (r.page == page::kClipboard) {
-        clipboard_.Draw(canvas, PageBox(frame), r, frame.now_ms, formats_, hits_);
-      } else if (r.page == page::kStatistics) {
-        statistics_.Draw(canvas, PageBox(frame), r.theme, formats_);
+      // Only the current state's elements answer clicks.
+      HitRegions fading;
+      HitRegions& hits = current ? hits_ : fading;
+      switch (r.page) {
+        case page::kTimer:
+          timer_.DrawPage(canvas, frame, formats_, hits);
+          break;
+        case page::kClipboard:
+          clipboard_.Draw(canvas, PageBox(frame), r, frame.now_ms, formats_, hits);
+          break;
+        case page::kShelf:
+          shelf_.DrawPage(canvas, frame, formats_, hits);
+          break;
+        case page::kStatistics:
+          statistics_.Draw(canvas, PageBox(frame), r.theme, formats_);
+          break;
+        default:
+          break;
       }
       break;
+    }
     default:
       break;
   }

@@ -9,7 +9,9 @@
 #include "activities/clipboard_activity.h"
 #include "activities/hit_regions.h"
 #include "activities/media_view.h"
+#include "activities/shelf_activity.h"
 #include "activities/statistics_activity.h"
+#include "activities/timer_view.h"
 #include "host/settings.h"
 #include "render/fonts.h"
 #include "render/symbols.h"
@@ -20,6 +22,7 @@ namespace notch {
 
 struct ActivityPorts {
   MediaViewPorts media;
+  ShelfPorts shelf;
   std::function<void()> start_media_thread;
   std::function<void(bool on)> set_lyrics_enabled;
   std::wstring symbols_folder;             // SVG files that replace symbols; empty for none
@@ -53,8 +56,8 @@ class IslandActivitySet final : public IslandActivities {
   bool CaptureClipboard() override { return clipboard_.Capture(); }
   bool OwnClipboardCopy() override { return clipboard_.TakeOwnCopy(); }
   void EndCopyFeedback() override { clipboard_.EndCopyFeedback(); }
-  void StartShelfDrag(int) override {}
-  void RemoveShelfItem(int) override {}
+  void StartShelfDrag(int index) override { shelf_.DragOut(index); }
+  void RemoveShelfItem(int index) override { shelf_.Remove(index); }
   void DecorateDownloadCard(NoticeCard&, const std::wstring&) override {}
   void SampleStatistics() override { statistics_.Sample(); }
   void CloseLyricsPanel() override { media_.CloseLyricsPanel(); }
@@ -62,6 +65,8 @@ class IslandActivitySet final : public IslandActivities {
   void ResetLyricsView(bool) override { media_.ResetTiming(); }
   bool LyricsHaveTimedLines() const override { return media_.LyricsHaveTimedLines(); }
   bool TrackExists() const override { return media_.TrackExists(); }
+
+  ShelfActivity& shelf() { return shelf_; }
 
  private:
   void DrawState(Canvas& canvas, const IslandContentFrame& frame);
@@ -75,6 +80,8 @@ class IslandActivitySet final : public IslandActivities {
   MediaView media_;
   ClipboardActivity clipboard_;
   StatisticsActivity statistics_;
+  TimerView timer_;
+  ShelfActivity shelf_;
   HitRegions hits_;
 };
 

@@ -10,6 +10,7 @@
 #include "activities/media_state.h"
 #include "activities/media_thread_win.h"
 #include "activities/peak_meter_win.h"
+#include "activities/shelf_win.h"
 #include "activities/source_app_win.h"
 #include "activities/statistics_source_win.h"
 #include "host/host_links_win.h"
@@ -37,6 +38,7 @@ ActivityPorts WindowsActivityPorts() {
   ports.media.measure = MeasureTextWidthWithDirectWrite;
   ports.start_media_thread = StartMediaThread;
   ports.set_lyrics_enabled = [](bool on) { SetLyricsEnabled(SharedMediaState(), on); };
+  ports.shelf = WindowsShelfPorts();
   ports.symbols_folder = Host().symbols_folder;
   static WindowsClipboard clipboard(links::IslandWindow);
   static WindowsStatisticsSource statistics;
@@ -45,11 +47,15 @@ ActivityPorts WindowsActivityPorts() {
   return ports;
 }
 
-}  // namespace
-
-IslandActivities& WindowsIslandActivities() {
+IslandActivitySet& Activities() {
   static IslandActivitySet activities(SharedFonts(), AppSettings(), WindowsActivityPorts());
   return activities;
 }
+
+}  // namespace
+
+IslandActivities& WindowsIslandActivities() { return Activities(); }
+
+ShelfActivity& WindowsShelf() { return Activities().shelf(); }
 
 }  // namespace notch

@@ -58,7 +58,7 @@ TEST_F(IslandActivitySetTest, AFadingCardIsDrawnInALayerOfItsOpacity) {
 }
 
 TEST_F(IslandActivitySetTest, StatesWithoutAnActivityDrawNothing) {
-  for (const IslandState state : {IslandState::Idle, IslandState::Hud, IslandState::Timer}) Draw(state, 1.0f);
+  for (const IslandState state : {IslandState::Idle, IslandState::Hud}) Draw(state, 1.0f);
   EXPECT_TRUE(canvas_.ops.empty());
 }
 

@@ -21,14 +21,24 @@ inline constexpr int kExpandedHeight = 430;
 inline constexpr float kSampleLyricWidth = 180.0f;
 inline constexpr unsigned kMonitorDpi = 96;
 
+// What the timer and shelf pictures show besides the state.
+enum class ActivitySample {
+  None,
+  Countdown,  // a 5-minute countdown with 2:14 left
+  EmptyShelf,
+  HoveredShelf,  // files dragged over the island
+  ShelfFiles,    // six files on the shelf, the second tile shown hovered
+  PageFilled,    // the clipboard and statistics pages with sample entries and samples
+};
+
 struct IslandSnapshot {
   IslandStyle style;
   Theme theme;
   IslandState state;
   bool long_title = false;  // a notice whose title is too long for the card
   std::wstring file_name;
-  int page = page::kMedia;  // the expanded card's page
-  bool filled = false;      // the page shows sample entries and samples
+  int page = page::kMedia;
+  ActivitySample sample = ActivitySample::None;
 
   // The sample track plays, with art and word-timed lyrics, in the pill
   // (Media) or on the expanded card's media page (Expanded).
@@ -64,15 +74,37 @@ inline std::vector<IslandSnapshot> IslandSnapshots() {
       const std::wstring prefix = style_name + L"-" + ThemeName(theme) + L"-";
       for (const StateName& s : kStates) plan.push_back({style, theme, s.state, false, prefix + s.name + L".png"});
       for (const PageName& p : kPages) {
-        plan.push_back({style, theme, IslandState::Expanded, false, prefix + p.name + L".png", p.page, true});
+        plan.push_back({style, theme, IslandState::Expanded, false, prefix + p.name + L".png", p.page,
+                        ActivitySample::PageFilled});
       }
     }
     for (const PageName& p : kPages) {
       plan.push_back({style, Theme::Sequoia, IslandState::Expanded, false,
-                      style_name + L"-sequoia-" + p.name + L"-empty.png", p.page, false});
+                      style_name + L"-sequoia-" + p.name + L"-empty.png", p.page, ActivitySample::None});
     }
     plan.push_back(
         {style, Theme::Sequoia, IslandState::Notification, true, style_name + L"-sequoia-notification-long.png"});
+    // The timer and the shelf.
+    struct ActivityPicture {
+      Theme theme;
+      IslandState state;
+      int page;
+      ActivitySample sample;
+      const wchar_t* name;
+    };
+    constexpr ActivityPicture kActivities[] = {
+        {Theme::Sequoia, IslandState::Timer, page::kMedia, ActivitySample::Countdown, L"sequoia-timer"},
+        {Theme::Sequoia, IslandState::Expanded, page::kTimer, ActivitySample::None, L"sequoia-timer-presets"},
+        {Theme::Sequoia, IslandState::Expanded, page::kTimer, ActivitySample::Countdown, L"sequoia-timer-running"},
+        {Theme::Tahoe, IslandState::Expanded, page::kTimer, ActivitySample::None, L"tahoe-timer-presets"},
+        {Theme::Sequoia, IslandState::Expanded, page::kShelf, ActivitySample::EmptyShelf, L"sequoia-shelf-empty"},
+        {Theme::Sequoia, IslandState::Expanded, page::kShelf, ActivitySample::HoveredShelf, L"sequoia-shelf-hovered"},
+        {Theme::Sequoia, IslandState::Expanded, page::kShelf, ActivitySample::ShelfFiles, L"sequoia-shelf-files"},
+        {Theme::Leopard, IslandState::Expanded, page::kShelf, ActivitySample::ShelfFiles, L"leopard-shelf-files"},
+    };
+    for (const ActivityPicture& a : kActivities) {
+      plan.push_back({style, a.theme, a.state, false, style_name + L"-" + a.name + L".png", a.page, a.sample});
+    }
   }
   return plan;
 }
@@ -89,6 +121,7 @@ inline ShapeAtRest ShapeOf(const IslandSnapshot& snapshot) {
   in.theme = snapshot.theme;
   in.notch_height = NotchHeight(kMonitorDpi, 1.0f, snapshot.theme);
   in.page = snapshot.page;
+  in.countdown_running = snapshot.sample == ActivitySample::Countdown;
   if (snapshot.media()) {
     in.lyrics_timed = true;
     in.track_exists = true;

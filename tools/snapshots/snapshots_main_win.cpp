@@ -128,6 +128,32 @@ class SampleCounters final : public StatisticsSource {
   std::uint32_t received_ = 0, sent_ = 0;
 };
 
+// Five minutes started 2:46 ago; the pictures draw at time 0.
+Countdown SampleCountdown(ActivitySample sample) {
+  Countdown countdown;
+  if (sample == ActivitySample::Countdown) countdown.Start(5, -166000.0);
+  return countdown;
+}
+
+void PrepareShelf(ShelfActivity& shelf, IslandRecord& record, ActivitySample sample) {
+  if (sample == ActivitySample::ShelfFiles && shelf.list().empty()) {
+    shelf.Drop({L"C:\\Users\\ana\\Documents\\notas.md", L"C:\\Users\\ana\\Music\\faixa.mp3",
+                L"C:\\Users\\ana\\Downloads\\relatorio-trimestral.pdf", L"C:\\Users\\ana\\Pictures\\praia.png",
+                L"C:\\Users\\ana\\Videos\\ferias-no-litoral.mp4", L"C:\\Users\\ana\\Downloads\\fotos.zip"});
+  } else if (sample != ActivitySample::ShelfFiles) {
+    shelf.Clear();
+  }
+  if (sample == ActivitySample::HoveredShelf) {
+    shelf.DragEnter(true);
+  } else if (shelf.drag_hovering()) {
+    shelf.DragLeave();
+  }
+  if (sample == ActivitySample::ShelfFiles) {
+    const int newest = static_cast<int>(shelf.list().size()) - 1;
+    record.hovered_item = {shelf_hit::kItem, newest - 2};
+  }
+}
+
 // The island the activities draw for: one state, at rest.
 class SnapshotIsland final : public IslandCommands {
  public:
@@ -144,6 +170,12 @@ class SnapshotIsland final : public IslandCommands {
   void UpdateState() override {}
   void Redraw() override {}
   void StartTimer(unsigned, unsigned) override {}
+  void StartCountdown(double) override {}
+  void ToggleCountdownPause() override {}
+  void StopCountdown() override {}
+  void AddCountdownMinute() override {}
+  void BeginFileDrag() override {}
+  void EndFileDrag(bool) override {}
 };
 
 // Five copied texts, the second newest just copied back; forty-one samples.
@@ -174,10 +206,12 @@ bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIs
   record.theme = snapshot.theme;
   record.state = snapshot.state;
   record.page = snapshot.page;
-  if (snapshot.filled && snapshot.page == page::kClipboard) record.hovered_item = {clipboard_hit::kEntry, 2};
+  if (snapshot.sample == ActivitySample::PageFilled && snapshot.page == page::kClipboard)
+    record.hovered_item = {clipboard_hit::kEntry, 2};
   record.card = SampleCard(snapshot.long_title);
   island.media_value = snapshot.media() ? SampleTrack() : MediaSnapshot{};
-  const Countdown countdown;
+  const Countdown countdown = SampleCountdown(snapshot.sample);
+  PrepareShelf(activities.shelf(), record, snapshot.sample);
   activities.ApplyThemeColours(static_cast<unsigned>(snapshot.theme));
 
   Canvas& canvas = surface->Begin();
@@ -243,6 +277,10 @@ int Run(const std::wstring& folder) {
   ActivityPorts ports;
   ports.symbols_folder = SymbolsFolderFromVariable(ReadEnvironmentVariable(L"TEMBO_NOTCH_SYMBOLS"));
   ports.media.measure = MeasureTextWidthWithDirectWrite;
+  // Shelf tiles show the drawn badges: Wine's shell has no file pictures.
+  ports.shelf.picture = [](const std::wstring& path) {
+    return ShellFilePictureSources().Badge(FileExtension(path), 64);
+  };
   IslandActivitySet activities(SharedFonts(), settings, ports);
   SnapshotIsland island;
   activities.Attach(island);
@@ -268,7 +306,7 @@ int Run(const std::wstring& folder) {
     IslandActivitySet page_activities(SharedFonts(), settings, page_ports);
     SnapshotIsland page_island;
     page_activities.Attach(page_island);
-    if (snapshot.filled) FillPage(page_activities, clipboard, page_island);
+    if (snapshot.sample == ActivitySample::PageFilled) FillPage(page_activities, clipboard, page_island);
     write(DrawIsland(factory.Get(), page_activities, page_island, snapshot, folder + L"\\" + snapshot.file_name),
           snapshot.file_name);
   }

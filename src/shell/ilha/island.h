@@ -62,11 +62,15 @@ class Island final : public IslandCommands {
   bool FullScreenTest() const;
 
   // The countdown of the timer page.
-  void StartCountdown(double minutes);
-  void ToggleCountdownPause();
-  void StopCountdown();
-  void AddCountdownMinute();
+  void StartCountdown(double minutes) override;
+  void ToggleCountdownPause() override;
+  void StopCountdown() override;
+  void AddCountdownMinute() override;
   const Countdown& countdown() const { return countdown_; }
+
+  // Files dragged over the island (the shelf's drop target).
+  void BeginFileDrag() override;
+  void EndFileDrag(bool dropped) override;
 
   // Window messages.
   void OnPaint();

@@ -1,6 +1,6 @@
-// The Quick Controls panel and the shelf are not part of the program yet:
-// until they land, the island runs with a panel that is never open. Each
-// lands by replacing its part of this file.
+// The Quick Controls panel is not part of the program yet: until it lands,
+// the island runs with a panel that is never open. It lands by replacing
+// this file.
 #include "shell/ilha/island_pending_ports_win.h"
 
 namespace notch {
@@ -24,8 +24,6 @@ IslandPanel& WindowsIslandPanel() {
   return panel;
 }
 
-void LoadShelf() {}
-void RegisterShelfDropTarget(HWND) {}
 void CreateQuickControlsPanel(HWND) {}
 
 }  // namespace notch

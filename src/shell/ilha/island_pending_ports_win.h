@@ -1,5 +1,5 @@
 #pragma once
-// The island's panel port in the Windows build, and the shelf's steps of the
+// The island's panel port in the Windows build, and the panel's step of the
 // island's creation, for the parts of the program that have not landed yet.
 #include <windows.h>
 
@@ -9,9 +9,7 @@ namespace notch {
 
 IslandPanel& WindowsIslandPanel();
 
-// Steps of the island's creation that belong to the shelf and the panel.
-void LoadShelf();
-void RegisterShelfDropTarget(HWND island);
+// The step of the island's creation that belongs to the panel.
 void CreateQuickControlsPanel(HWND island);
 
 }  // namespace notch

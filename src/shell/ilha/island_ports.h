@@ -131,6 +131,15 @@ class IslandCommands {
   virtual void Redraw() = 0;
   // Starts (or restarts) one of the island's timers (island_timer ids).
   virtual void StartTimer(unsigned id, unsigned ms) = 0;
+  // The countdown of the timer page.
+  virtual void StartCountdown(double minutes) = 0;
+  virtual void ToggleCountdownPause() = 0;
+  virtual void StopCountdown() = 0;
+  virtual void AddCountdownMinute() = 0;
+  // Files dragged over the island: the shelf page opens while they hover,
+  // and the island closes a while after they leave or land.
+  virtual void BeginFileDrag() = 0;
+  virtual void EndFileDrag(bool dropped) = 0;
 };
 
 // What the island needs from the activities that draw inside it.

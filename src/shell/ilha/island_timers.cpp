@@ -9,6 +9,8 @@ namespace {
 constexpr unsigned kCapsLockHudMs = 1300;
 constexpr unsigned kTimerCardMs = 6000;
 constexpr unsigned kCardAfterLeaveMs = 1500;
+constexpr unsigned kCollapseAfterDragLeavesMs = 400;
+constexpr unsigned kCollapseAfterDropMs = 1500;
 
 }  // namespace
 
@@ -154,6 +156,22 @@ void Island::StopCountdown() {
 void Island::AddCountdownMinute() {
   countdown_.AddMinute(platform_.clock().NowMs());
   ArmCountdownTimer();
+}
+
+void Island::BeginFileDrag() {
+  IslandRecord& r = record_;
+  r.drag_over = true;
+  platform_.KillTimer(island_timer::kCollapse);
+  SetPage(page::kShelf);
+  r.expanded = true;
+  UpdateState();
+}
+
+void Island::EndFileDrag(bool dropped) {
+  record_.drag_over = false;
+  platform_.SetTimer(island_timer::kCollapse, dropped ? kCollapseAfterDropMs : kCollapseAfterDragLeavesMs);
+  EvaluateAutoHide();
+  Redraw();
 }
 
 void Island::OnCountdownEnd() {

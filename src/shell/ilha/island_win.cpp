@@ -10,6 +10,7 @@
 #include "activities/finished_download.h"
 #include "activities/island_activity_set_win.h"
 #include "activities/media_state.h"
+#include "activities/shelf_win.h"
 #include "common/app_messages.h"
 #include "host/host_links_win.h"
 #include "host/host_state.h"
