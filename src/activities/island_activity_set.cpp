@@ -1,5 +1,6 @@
 #include "activities/island_activity_set.h"
 
+#include "activities/hud_view.h"
 #include "activities/notice_card_view.h"
 #include "render/accent_colour.h"
 
@@ -52,6 +53,9 @@ void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& fram
     case IslandState::Notification:
       DrawNoticeCard(canvas, r.card, NoticeCardAreaIn(r.style, frame.shape, frame.upper_radius, frame.notch_height),
                      formats_);
+      break;
+    case IslandState::Hud:
+      DrawHud(canvas, frame, formats_, symbols_);
       break;
     case IslandState::Media:
       media_.DrawPill(canvas, frame, formats_);
