@@ -114,6 +114,7 @@ bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIs
   record.state = snapshot.state;
   record.page = page::kMedia;
   record.card = SampleCard(snapshot.long_title);
+  ApplyHudSample(snapshot.hud, record);
   island.media_value = snapshot.media() ? SampleTrack() : MediaSnapshot{};
   const Countdown countdown;
   activities.ApplyThemeColours(static_cast<unsigned>(snapshot.theme));
