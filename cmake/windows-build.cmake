@@ -65,6 +65,19 @@ set_tests_properties(lyrics_services_start PROPERTIES FIXTURES_SETUP lyrics_serv
 set_tests_properties(lyrics_services_stop PROPERTIES FIXTURES_CLEANUP lyrics_services)
 string(REPLACE "/" "\\" _lyrics_services_windows_folder "Z:${_lyrics_services_folder}")
 
+# A PulseAudio server with a null sink gives Wine's Core Audio a default
+# output endpoint; the audio tests run once more without a server.
+set(_sound_server ${CMAKE_SOURCE_DIR}/tests/win/sound_server.py)
+set(_sound_server_folder ${CMAKE_BINARY_DIR}/sound-server)
+add_test(NAME sound_server_start COMMAND ${NOTCH_PYTHON3} ${_sound_server} start ${_sound_server_folder})
+add_test(NAME sound_server_stop COMMAND ${NOTCH_PYTHON3} ${_sound_server} stop ${_sound_server_folder})
+set_tests_properties(sound_server_start PROPERTIES FIXTURES_SETUP sound_server)
+set_tests_properties(sound_server_stop PROPERTIES FIXTURES_CLEANUP sound_server)
+string(REPLACE "/" "\\" _sound_server_windows_folder "Z:${_sound_server_folder}")
+
 add_test(NAME notch_win_tests COMMAND notch_win_tests --gtest_brief=1)
-set_tests_properties(notch_win_tests PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED lyrics_services
-                     ENVIRONMENT "NOTCH_LYRICS_SERVICES=${_lyrics_services_windows_folder}")
+set_tests_properties(notch_win_tests PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED "lyrics_services;sound_server"
+                     ENVIRONMENT "NOTCH_LYRICS_SERVICES=${_lyrics_services_windows_folder};PULSE_SERVER=unix:${_sound_server_folder}/native;NOTCH_SOUND_SERVER=${_sound_server_windows_folder}")
+add_test(NAME notch_win_tests_without_sound_server COMMAND notch_win_tests --gtest_brief=1 --gtest_filter=CoreAudio*)
+set_tests_properties(notch_win_tests_without_sound_server PROPERTIES TIMEOUT 120
+                     ENVIRONMENT "PULSE_SERVER=unix:${CMAKE_BINARY_DIR}/no-sound-server/native;NOTCH_SOUND_SERVER=none")

@@ -1,5 +1,6 @@
 #include "activities/island_activity_set.h"
 
+#include "activities/hud_view.h"
 #include "activities/media_layout.h"
 #include "activities/notice_card_view.h"
 #include "render/accent_colour.h"
@@ -79,6 +80,9 @@ void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& fram
       break;
     case IslandState::Timer:
       timer_.DrawPill(canvas, frame, formats_);
+      break;
+    case IslandState::Hud:
+      DrawHud(canvas, frame, formats_, symbols_);
       break;
     case IslandState::Media:
       media_.DrawPill(canvas, frame, formats_);

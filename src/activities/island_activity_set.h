@@ -1,8 +1,8 @@
 #pragma once
 // The island's activities: each state's content drawn by the activity that
-// owns it (the media view, the notice card), the expanded card's elements
-// and what a click on them does. Activities not built yet answer as if they
-// had nothing to show.
+// owns it (the media view, the HUDs, the notice card), the expanded card's
+// elements and what a click on them does. Activities not built yet answer as
+// if they had nothing to show.
 #include <functional>
 #include <string>
 

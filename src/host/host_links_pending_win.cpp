@@ -4,12 +4,6 @@
 
 namespace notch::links {
 
-void StartAudio(HWND) {}
-void RebindAudio() {}
-void ReadVolume() {}
-void OnHostTimerAudio() {}
-void StopAudio() {}
-
 void StartNotificationListener(HWND) {}
 
 bool PanelPreFilter(MSG&) { return false; }

@@ -58,8 +58,19 @@ TEST_F(IslandActivitySetTest, AFadingCardIsDrawnInALayerOfItsOpacity) {
 }
 
 TEST_F(IslandActivitySetTest, StatesWithoutAnActivityDrawNothing) {
-  for (const IslandState state : {IslandState::Idle, IslandState::Hud}) Draw(state, 1.0f);
+  for (const IslandState state : {IslandState::Idle}) Draw(state, 1.0f);
   EXPECT_TRUE(canvas_.ops.empty());
+}
+
+TEST_F(IslandActivitySetTest, TheHudStateDrawsTheRecordsHud) {
+  record_.hud_kind = HudKind::Battery;
+  record_.on_ac_power = false;
+  record_.battery_percent = 42;
+  Draw(IslandState::Hud, 1.0f);
+  const auto texts = canvas_.Ops(K::DrawText);
+  ASSERT_EQ(texts.size(), 2u);  // the battery glyph and the percentage
+  EXPECT_EQ(texts[1]->text, L"42%");
+  EXPECT_EQ(texts[1]->rect.right, 410.0f - 11.0f);
 }
 
 TEST_F(IslandActivitySetTest, AThemeChangeRemakesTheTextFormats) {

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <objbase.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "common/text.h"
 #include "shell/ilha/shape_outline.h"
 #include "snapshots/snapshot_plan.h"
@@ -96,6 +99,53 @@ TEST_F(SnapshotsToolTest, ALongNoticeTitleStopsBeforeTheCardsRightMargin) {
     const int text_end = RightmostLightPixel(*picture);
     EXPECT_LT(text_end, right);
     EXPECT_GT(text_end, right - 24);  // the text fills the box up to its ellipsis
+  }
+}
+
+// Pixels of the HUD's green (Caps Lock on, charging) or red (low battery)
+// texts, or the level bar's light fill, inside `box`.
+int CountPixels(const Picture& picture, const RectF& box, bool (*match)(const std::uint8_t* bgra)) {
+  int count = 0;
+  for (int y = std::max(0, static_cast<int>(box.top)); y < std::min(picture.height, static_cast<int>(box.bottom));
+       ++y) {
+    for (int x = std::max(0, static_cast<int>(box.left)); x < std::min(picture.width, static_cast<int>(box.right));
+         ++x) {
+      if (match(picture.At(x, y))) ++count;
+    }
+  }
+  return count;
+}
+bool Green(const std::uint8_t* p) { return p[1] > 120 && p[1] > p[2] + 60 && p[1] > p[0] + 60; }
+bool Red(const std::uint8_t* p) { return p[2] > 120 && p[2] > p[1] + 60 && p[2] > p[0] + 60; }
+bool Light(const std::uint8_t* p) { return p[0] > 200 && p[1] > 200 && p[2] > 200; }
+bool Blue(const std::uint8_t* p) { return p[0] > 180 && p[0] > p[2] + 60; }  // Leopard's fill
+
+TEST_F(SnapshotsToolTest, HudPicturesShowTheirColoursOnTheRight) {
+  using snapshots::HudSample;
+  for (const snapshots::IslandSnapshot& snapshot : snapshots::IslandSnapshots()) {
+    if (snapshot.state != IslandState::Hud) continue;
+    SCOPED_TRACE(WideToUtf8(snapshot.file_name));
+    const auto picture = Read(snapshot.file_name);
+    ASSERT_TRUE(picture);
+    const snapshots::ShapeAtRest at_rest = snapshots::ShapeOf(snapshot);
+    const RectF inner = InnerArea(snapshot.style, at_rest.shape, at_rest.geometry.upper_radius);
+    // The right half of the shape: texts and the level bar.
+    const RectF right{inner.centre().x, at_rest.shape.top, inner.right, at_rest.shape.bottom};
+    switch (snapshot.hud) {
+      case HudSample::CapsLockOn:
+      case HudSample::Charging:
+        EXPECT_GT(CountPixels(*picture, right, Green), 10);
+        break;
+      case HudSample::BatteryLow:
+        EXPECT_GT(CountPixels(*picture, right, Red), 10);
+        break;
+      case HudSample::Volume:
+        EXPECT_GT(CountPixels(*picture, right, snapshot.theme == Theme::Leopard ? Blue : Light), 10);  // the bar's fill
+        break;
+      default:
+        EXPECT_EQ(CountPixels(*picture, right, Green) + CountPixels(*picture, right, Red), 0);
+        break;
+    }
   }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the snapshot tool draws: island frames of every style and theme in a
-// few states, document badges of each family in three sizes, and a sheet of
-// symbols and path icons. The Windows tests read the same plan to check the
-// pictures.
+// few states and with each HUD, document badges of each family in three
+// sizes, and a sheet of symbols and path icons. The Windows tests read the
+// same plan to check the pictures.
 #include <array>
 #include <string>
 #include <vector>
@@ -10,6 +10,7 @@
 #include "host/settings.h"
 #include "render/geometry.h"
 #include "shell/ilha/island_geometry.h"
+#include "shell/ilha/island_record.h"
 #include "shell/ilha/island_types.h"
 
 namespace notch::snapshots {
@@ -31,6 +32,21 @@ enum class ActivitySample {
   PageFilled,    // the clipboard and statistics pages with sample entries and samples
 };
 
+// What a HUD picture shows.
+enum class HudSample { Volume, Muted, CapsLockOn, CapsLockOff, Battery, BatteryLow, Charging };
+
+inline void ApplyHudSample(HudSample sample, IslandRecord& record) {
+  record.hud_kind = sample == HudSample::Volume || sample == HudSample::Muted             ? HudKind::Volume
+                    : sample == HudSample::CapsLockOn || sample == HudSample::CapsLockOff ? HudKind::CapsLock
+                                                                                          : HudKind::Battery;
+  record.hud_volume_level = sample == HudSample::Muted ? 0.0f : 0.6f;
+  record.hud_muted = sample == HudSample::Muted;
+  record.caps_lock_on = sample == HudSample::CapsLockOn;
+  record.battery_present = true;
+  record.battery_percent = sample == HudSample::BatteryLow ? 10 : sample == HudSample::Charging ? 81 : 55;
+  record.on_ac_power = sample == HudSample::Charging;
+}
+
 struct IslandSnapshot {
   IslandStyle style;
   Theme theme;
@@ -39,6 +55,7 @@ struct IslandSnapshot {
   std::wstring file_name;
   int page = page::kMedia;
   ActivitySample sample = ActivitySample::None;
+  HudSample hud = HudSample::Volume;  // for the Hud state
 
   // The sample track plays, with art and word-timed lyrics, in the pill
   // (Media) or on the expanded card's media page (Expanded).
@@ -56,9 +73,8 @@ inline std::vector<IslandSnapshot> IslandSnapshots() {
     IslandState state;
     const wchar_t* name;
   };
-  constexpr std::array<StateName, 6> kStates = {{{IslandState::Hidden, L"hidden"},
+  constexpr std::array<StateName, 5> kStates = {{{IslandState::Hidden, L"hidden"},
                                                  {IslandState::Idle, L"idle"},
-                                                 {IslandState::Hud, L"hud"},
                                                  {IslandState::Notification, L"notification"},
                                                  {IslandState::Media, L"media"},
                                                  {IslandState::Expanded, L"media-card"}}};
@@ -67,12 +83,30 @@ inline std::vector<IslandSnapshot> IslandSnapshots() {
     const wchar_t* name;
   };
   constexpr std::array<PageName, 2> kPages = {{{page::kClipboard, L"clipboard"}, {page::kStatistics, L"statistics"}}};
+  struct HudName {
+    HudSample sample;
+    const wchar_t* name;
+    bool every_look;  // otherwise drawn in the Sequoia look only
+  };
+  constexpr std::array<HudName, 7> kHuds = {{{HudSample::Volume, L"hud-volume", true},
+                                             {HudSample::CapsLockOn, L"hud-caps-lock", true},
+                                             {HudSample::Battery, L"hud-battery", true},
+                                             {HudSample::Muted, L"hud-volume-muted", false},
+                                             {HudSample::CapsLockOff, L"hud-caps-lock-off", false},
+                                             {HudSample::BatteryLow, L"hud-battery-low", false},
+                                             {HudSample::Charging, L"hud-battery-charging", false}}};
   std::vector<IslandSnapshot> plan;
   for (const IslandStyle style : {IslandStyle::Notch, IslandStyle::Pill}) {
     const std::wstring style_name = style == IslandStyle::Notch ? L"notch" : L"pill";
     for (const Theme theme : {Theme::Sequoia, Theme::Tahoe, Theme::GoldenGate, Theme::Leopard}) {
       const std::wstring prefix = style_name + L"-" + ThemeName(theme) + L"-";
       for (const StateName& s : kStates) plan.push_back({style, theme, s.state, false, prefix + s.name + L".png"});
+      for (const HudName& h : kHuds) {
+        if (h.every_look || theme == Theme::Sequoia) {
+          plan.push_back({style, theme, IslandState::Hud, false, prefix + h.name + L".png", page::kMedia,
+                          ActivitySample::None, h.sample});
+        }
+      }
       for (const PageName& p : kPages) {
         plan.push_back({style, theme, IslandState::Expanded, false, prefix + p.name + L".png", p.page,
                         ActivitySample::PageFilled});

@@ -209,6 +209,7 @@ bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIs
   if (snapshot.sample == ActivitySample::PageFilled && snapshot.page == page::kClipboard)
     record.hovered_item = {clipboard_hit::kEntry, 2};
   record.card = SampleCard(snapshot.long_title);
+  ApplyHudSample(snapshot.hud, record);
   island.media_value = snapshot.media() ? SampleTrack() : MediaSnapshot{};
   const Countdown countdown = SampleCountdown(snapshot.sample);
   PrepareShelf(activities.shelf(), record, snapshot.sample);

@@ -202,6 +202,9 @@ void Island::ShowHud(HudKind kind, unsigned duration_ms) {
 void Island::ShowVolumeHud(float level, bool muted) {
   const IslandRecord& r = record_;
   if (!r.enabled || !r.volume_hud_enabled || r.full_screen_hidden || r.user_hidden || r.notification_pending) return;
+  // The panel's own volume slider and mute button change the volume too:
+  // while the panel is in use, the island shows no HUD for them.
+  if (panel_.Busy() || panel_.Foreground()) return;
   record_.hud_volume_level = level;
   record_.hud_muted = muted;
   ShowHud(HudKind::Volume, kVolumeHudMs);
