@@ -3,6 +3,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "common/clipboard_text_win.h"
+
 namespace notch {
 namespace {
 
@@ -88,24 +90,6 @@ std::optional<std::wstring> WindowsClipboard::ReadText(std::size_t max_length) {
   return std::wstring(text, wcsnlen(text, units < max_length ? units : max_length));
 }
 
-bool WindowsClipboard::Replace(std::wstring_view text) {
-  if (!EmptyClipboard()) return false;
-  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (!block) return false;
-  void* data = GlobalLock(block);
-  if (!data) {
-    GlobalFree(block);
-    return false;
-  }
-  std::memcpy(data, text.data(), text.size() * sizeof(wchar_t));
-  static_cast<wchar_t*>(data)[text.size()] = L'\0';
-  GlobalUnlock(block);
-  if (!SetClipboardData(CF_UNICODETEXT, block)) {
-    GlobalFree(block);
-    return false;
-  }
-  return true;
-}
+bool WindowsClipboard::Replace(std::wstring_view text) { return ReplaceOpenClipboardText(text); }
 
 }  // namespace notch
