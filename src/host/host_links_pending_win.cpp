@@ -10,8 +10,6 @@ void ReadVolume() {}
 void OnHostTimerAudio() {}
 void StopAudio() {}
 
-void StartNotificationListener(HWND) {}
-
 bool PanelPreFilter(MSG&) { return false; }
 void ClosePanel() {}
 
