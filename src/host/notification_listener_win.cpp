@@ -141,8 +141,8 @@ ToastContent WindowsNotificationSource::Content(std::size_t index) {
   if (info != nullptr) {
     content.app_name = DisplayNameOf(info.Get());
     HString id;
-    Check(info->get_AppUserModelId(id.Put()));
-    content.app_user_model_id = id.ToWide();
+    // Without an id the card's click only dismisses it.
+    if (SUCCEEDED(info->get_AppUserModelId(id.Put()))) content.app_user_model_id = id.ToWide();
   }
   content.texts = GenericTextsOf(toast);
   return content;

@@ -26,6 +26,7 @@ notch_cli_test(island.volume-during-card island-volume-during-card.jsonl island 
 notch_cli_test(island.caps-lock-under-card island-caps-lock-under-card.jsonl island island/caps-lock-under-card.script)
 notch_cli_test(island.two-downloads island-two-downloads.jsonl island island/two-downloads.script)
 notch_cli_test(island.pause-with-countdown island-pause-with-countdown.jsonl island island/pause-with-countdown.script)
+notch_cli_test(island.notifications island-notifications.jsonl island island/notifications.script)
 notch_cli_test(geometry.notch-idle geometry-notch-idle.json geometry --style notch --theme 0 --state Idle)
 notch_cli_test(geometry.pill-media-lyrics geometry-pill-media-lyrics.json
                geometry --style pill --theme 1 --state Media --dpi 144 --lyric-width 250 --privacy)

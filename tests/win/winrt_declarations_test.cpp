@@ -70,6 +70,7 @@ TEST(WinrtDeclarationsTest, GenericInstancesCarryTheirPublishedIids) {
       {StreamOpenRequest::CompletedHandler::Iid(), L"{3dddecf4-1d39-58e8-83b1-dbed541c7f35}"},
       {IReference<bool>::Iid(), L"{3c00fd60-2950-5939-a21a-2d12c5a01b8a}"},
       {AccessStatusRequest::Iid(), L"{0fbad8c7-086f-5bf9-81e2-8d79e7184803}"},
+      {AccessStatusRequest::CompletedHandler::Iid(), L"{f09e843a-13cb-559b-a9fc-015722c2cd57}"},
       {UserNotificationList::Iid(), L"{5a08f98c-8e45-5705-af54-f5418e598392}"},
       {UserNotificationsRequest::Iid(), L"{bf7f3d3c-230f-54ea-ad74-0cf6c55cd8d1}"},
       {UserNotificationsRequest::CompletedHandler::Iid(), L"{9e42ed08-45b3-5643-b5c7-b216f5781594}"},

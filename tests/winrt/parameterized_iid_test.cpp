@@ -64,6 +64,8 @@ TEST(ParameterizedIidTest, MatchesThePublishedInstances) {
       {ParameterizedSignature(kAsyncOperationCompletedHandler, {kStreamWithContentType}),
        "3dddecf4-1d39-58e8-83b1-dbed541c7f35"},
       {ParameterizedSignature(kAsyncOperation, {kAccessStatus}), "0fbad8c7-086f-5bf9-81e2-8d79e7184803"},
+      {ParameterizedSignature(kAsyncOperationCompletedHandler, {kAccessStatus}),
+       "f09e843a-13cb-559b-a9fc-015722c2cd57"},
       {kUserNotificationList, "5a08f98c-8e45-5705-af54-f5418e598392"},
       {ParameterizedSignature(kAsyncOperation, {kUserNotificationList}), "bf7f3d3c-230f-54ea-ad74-0cf6c55cd8d1"},
       {ParameterizedSignature(kAsyncOperationCompletedHandler, {kUserNotificationList}),
