@@ -4,6 +4,7 @@
 // the current toasts once a second while the host window exists, and hand the
 // newest one that was not there before to the host window as a
 // NotificationBlock.
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
