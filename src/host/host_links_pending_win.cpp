@@ -4,8 +4,6 @@
 
 namespace notch::links {
 
-void StartNotificationListener(HWND) {}
-
 bool PanelPreFilter(MSG&) { return false; }
 void ClosePanel() {}
 

@@ -31,6 +31,15 @@ std::string RuntimeClassSignature(std::string_view class_name, std::string_view 
   return signature;
 }
 
+std::string EnumSignature(std::string_view enum_name, std::string_view underlying_signature) {
+  std::string signature = "enum(";
+  signature += enum_name;
+  signature += ';';
+  signature += underlying_signature;
+  signature += ')';
+  return signature;
+}
+
 std::string ParameterizedSignature(const Guid& generic_iid, std::initializer_list<std::string_view> arguments) {
   std::string signature = "pinterface(" + InterfaceSignature(generic_iid);
   for (const std::string_view argument : arguments) {

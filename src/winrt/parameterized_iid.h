@@ -9,6 +9,7 @@
 //   runtime class           rc(Full.Class.Name;<signature of its default interface>)
 //   generic instance        pinterface({generic iid};<argument signature>;...)
 //   Boolean                 b1
+//   enumeration             enum(Full.Enum.Name;<underlying type: i4 or u4>)
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@ inline constexpr std::string_view kBooleanSignature = "b1";
 
 std::string InterfaceSignature(const Guid& iid);
 std::string RuntimeClassSignature(std::string_view class_name, std::string_view default_interface_signature);
+std::string EnumSignature(std::string_view enum_name, std::string_view underlying_signature);
 std::string ParameterizedSignature(const Guid& generic_iid, std::initializer_list<std::string_view> arguments);
 
 Guid ParameterizedIid(std::string_view signature);

@@ -2,7 +2,8 @@
 // How a type argument of a generic interface appears in the ABI and in the
 // type signature its instance's IID is computed from.
 //
-// Three kinds of argument occur: bool; an interface, which supplies Iid() (and
+// Four kinds of argument occur: bool; an enumeration, for which we declare a
+// tag naming it, its underlying signature and its C++ type; an interface, which supplies Iid() (and
 // Signature() when it is itself a generic instance); and a runtime class, for
 // which we declare a tag naming the class and its default interface:
 //
@@ -30,6 +31,13 @@ concept RuntimeClass = requires {
 };
 
 template <class T>
+concept RuntimeEnum = requires {
+  typename T::Value;
+  { T::kEnumName } -> std::convertible_to<std::wstring_view>;
+  { T::kUnderlyingSignature } -> std::convertible_to<std::string_view>;
+};
+
+template <class T>
 struct Abi {
   using Type = T*;
 };
@@ -41,8 +49,13 @@ template <RuntimeClass T>
 struct Abi<T> {
   using Type = typename T::DefaultInterface*;
 };
+template <RuntimeEnum T>
+struct Abi<T> {
+  using Type = typename T::Value;
+};
 
-// The type a value of T has on the ABI: boolean, or an interface pointer.
+// The type a value of T has on the ABI: boolean, the enumeration, or an
+// interface pointer.
 template <class T>
 using AbiOf = typename Abi<T>::Type;
 
@@ -50,6 +63,8 @@ template <class T>
 std::string SignatureOf() {
   if constexpr (std::is_same_v<T, bool>) {
     return std::string(kBooleanSignature);
+  } else if constexpr (RuntimeEnum<T>) {
+    return EnumSignature(WideToUtf8(T::kEnumName), T::kUnderlyingSignature);
   } else if constexpr (RuntimeClass<T>) {
     return RuntimeClassSignature(WideToUtf8(T::kName), SignatureOf<typename T::DefaultInterface>());
   } else if constexpr (requires { T::Signature(); }) {

@@ -22,6 +22,11 @@ notch_cli_test(island.pill-activities island-pill-activities.jsonl island island
 notch_cli_test(island.activity-only island-activity-only.jsonl island island/activity-only.script)
 notch_cli_test(island.hover-and-auto-hide island-hover-and-auto-hide.jsonl island island/hover-and-auto-hide.script)
 notch_cli_test(island.full-screen-and-lock island-full-screen-and-lock.jsonl island island/full-screen-and-lock.script)
+notch_cli_test(island.volume-during-card island-volume-during-card.jsonl island island/volume-during-card.script)
+notch_cli_test(island.caps-lock-under-card island-caps-lock-under-card.jsonl island island/caps-lock-under-card.script)
+notch_cli_test(island.two-downloads island-two-downloads.jsonl island island/two-downloads.script)
+notch_cli_test(island.pause-with-countdown island-pause-with-countdown.jsonl island island/pause-with-countdown.script)
+notch_cli_test(island.notifications island-notifications.jsonl island island/notifications.script)
 notch_cli_test(geometry.notch-idle geometry-notch-idle.json geometry --style notch --theme 0 --state Idle)
 notch_cli_test(geometry.pill-media-lyrics geometry-pill-media-lyrics.json
                geometry --style pill --theme 1 --state Media --dpi 144 --lyric-width 250 --privacy)

@@ -4,6 +4,7 @@
 #include <objbase.h>
 
 #include "winrt/media_control_win.h"
+#include "winrt/notifications_win.h"
 #include "winrt/storage_streams_win.h"
 
 namespace notch::winrt {
@@ -36,6 +37,15 @@ TEST(WinrtDeclarationsTest, InterfacesCarryTheirPublishedIids) {
       {IRandomAccessStreamWithContentType::Iid(), L"{cc254827-4b3d-438f-9232-10c76bc7e038}"},
       {IAsyncAction::Iid(), L"{5a648006-843a-4da9-865b-9d26e5dfad7b}"},
       {IAsyncActionCompletedHandler::Iid(), L"{a4ed5c81-76c9-40bd-8be6-b1d90fb20ae7}"},
+      {IUserNotificationListenerStatics::Iid(), L"{ff6123cf-4386-4aa3-b73d-b804e5b63b23}"},
+      {IUserNotificationListener::Iid(), L"{62553e41-8a06-4cef-8215-6033a5be4b03}"},
+      {IUserNotification::Iid(), L"{adf7e52f-4e53-42d5-9c33-eb5ea515b23e}"},
+      {INotification::Iid(), L"{108037fe-eb76-4f82-97bc-da07530a2e20}"},
+      {INotificationVisual::Iid(), L"{68835b8e-aa56-4e11-86d3-5f9a6957bc5b}"},
+      {INotificationBinding::Iid(), L"{f29e4b85-0370-4ad3-b4ea-da9e35e7eabf}"},
+      {IAdaptiveNotificationText::Iid(), L"{46d4a3be-609a-4326-a40b-bfde872034a3}"},
+      {IAppInfo::Iid(), L"{cf7f59b3-6a09-4de8-a6c0-5792d56880d1}"},
+      {IAppDisplayInfo::Iid(), L"{1aeb1103-e4d4-41aa-a4f6-c4a276e79eac}"},
   };
   for (const auto& c : cases) EXPECT_TRUE(IsEqualGUID(c.declared, Published(c.published))) << c.published;
 }
@@ -59,6 +69,12 @@ TEST(WinrtDeclarationsTest, GenericInstancesCarryTheirPublishedIids) {
       {StreamOpenRequest::Iid(), L"{c4a57c5e-32b0-55b3-ad13-ce1c23041ed6}"},
       {StreamOpenRequest::CompletedHandler::Iid(), L"{3dddecf4-1d39-58e8-83b1-dbed541c7f35}"},
       {IReference<bool>::Iid(), L"{3c00fd60-2950-5939-a21a-2d12c5a01b8a}"},
+      {AccessStatusRequest::Iid(), L"{0fbad8c7-086f-5bf9-81e2-8d79e7184803}"},
+      {AccessStatusRequest::CompletedHandler::Iid(), L"{f09e843a-13cb-559b-a9fc-015722c2cd57}"},
+      {UserNotificationList::Iid(), L"{5a08f98c-8e45-5705-af54-f5418e598392}"},
+      {UserNotificationsRequest::Iid(), L"{bf7f3d3c-230f-54ea-ad74-0cf6c55cd8d1}"},
+      {UserNotificationsRequest::CompletedHandler::Iid(), L"{9e42ed08-45b3-5643-b5c7-b216f5781594}"},
+      {AdaptiveNotificationTextList::Iid(), L"{b60de92b-4e12-55af-b42f-afe2d70ba278}"},
   };
   for (const auto& c : cases) EXPECT_TRUE(IsEqualGUID(c.computed, Published(c.published))) << c.published;
 }

@@ -21,6 +21,12 @@ const std::string kSessionManager =
     MediaClass("GlobalSystemMediaTransportControlsSessionManager", "cace8eac-e86e-504a-ab31-5ff8ff1bce49");
 const std::string kSession =
     MediaClass("GlobalSystemMediaTransportControlsSession", "7148c835-9b14-5ae2-ab85-dc9b1c14e1a8");
+const Guid kVectorView = Iid("bbe1fa4c-b0e3-4583-baef-1f1b2e483e56");
+const std::string kUserNotification = RuntimeClassSignature(
+    "Windows.UI.Notifications.UserNotification", InterfaceSignature(Iid("adf7e52f-4e53-42d5-9c33-eb5ea515b23e")));
+const std::string kUserNotificationList = ParameterizedSignature(kVectorView, {kUserNotification});
+const std::string kAccessStatus =
+    EnumSignature("Windows.UI.Notifications.Management.UserNotificationListenerAccessStatus", "i4");
 const std::string kStreamWithContentType = InterfaceSignature(Iid("cc254827-4b3d-438f-9232-10c76bc7e038"));
 
 TEST(ParameterizedIidTest, BuildsSignaturesAsTheMetadataSpellsThem) {
@@ -31,6 +37,7 @@ TEST(ParameterizedIidTest, BuildsSignaturesAsTheMetadataSpellsThem) {
             "{cace8eac-e86e-504a-ab31-5ff8ff1bce49})");
   EXPECT_EQ(ParameterizedSignature(kTypedEventHandler, {"{00000000-0000-0000-0000-000000000001}", "b1"}),
             "pinterface({9de1c534-6ae1-11e0-84e1-18a905bcc53f};{00000000-0000-0000-0000-000000000001};b1)");
+  EXPECT_EQ(kAccessStatus, "enum(Windows.UI.Notifications.Management.UserNotificationListenerAccessStatus;i4)");
 }
 
 // Each expected value is the IID the Windows SDK headers publish for that instance.
@@ -56,6 +63,17 @@ TEST(ParameterizedIidTest, MatchesThePublishedInstances) {
       {ParameterizedSignature(kAsyncOperation, {kStreamWithContentType}), "c4a57c5e-32b0-55b3-ad13-ce1c23041ed6"},
       {ParameterizedSignature(kAsyncOperationCompletedHandler, {kStreamWithContentType}),
        "3dddecf4-1d39-58e8-83b1-dbed541c7f35"},
+      {ParameterizedSignature(kAsyncOperation, {kAccessStatus}), "0fbad8c7-086f-5bf9-81e2-8d79e7184803"},
+      {ParameterizedSignature(kAsyncOperationCompletedHandler, {kAccessStatus}),
+       "f09e843a-13cb-559b-a9fc-015722c2cd57"},
+      {kUserNotificationList, "5a08f98c-8e45-5705-af54-f5418e598392"},
+      {ParameterizedSignature(kAsyncOperation, {kUserNotificationList}), "bf7f3d3c-230f-54ea-ad74-0cf6c55cd8d1"},
+      {ParameterizedSignature(kAsyncOperationCompletedHandler, {kUserNotificationList}),
+       "9e42ed08-45b3-5643-b5c7-b216f5781594"},
+      {ParameterizedSignature(kVectorView,
+                              {RuntimeClassSignature("Windows.UI.Notifications.AdaptiveNotificationText",
+                                                     InterfaceSignature(Iid("46d4a3be-609a-4326-a40b-bfde872034a3")))}),
+       "b60de92b-4e12-55af-b42f-afe2d70ba278"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatGuid(ParameterizedIid(c.signature)), c.published) << c.signature;
 }

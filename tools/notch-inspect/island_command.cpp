@@ -3,6 +3,7 @@
 #include <cmath>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "common/text.h"
 #include "host/host_state.h"
 #include "host/language.h"
+#include "host/notification_listener.h"
 #include "host/settings.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/virtual_island.h"
@@ -39,6 +41,9 @@ constexpr char kHelp[] =
     "      \"lower_radius\":L,\"opacity\":O},\"region\":[LEFT,TOP,RIGHT,BOTTOM]}\n"
     "      the animation came to rest: the springs' positions (DIPs) and the\n"
     "      window region (pixels; [0,0,0,0] when empty)\n"
+    "  {\"t\":MS,\"posted\":{\"app\":APP,\"title\":TITLE,\"body\":BODY,\"app_id\":ID}}\n"
+    "      a poll of the notification listener handed a toast to the host,\n"
+    "      which shows it on the island\n"
     "\n"
     "Script: one event per line; blank lines and lines starting with # are\n"
     "ignored; TEXT is a word or a \"quoted string\"; X Y are window DIPs.\n"
@@ -64,7 +69,12 @@ constexpr char kHelp[] =
     "  toggle | quick-controls | quick-search | collapse | page N\n"
     "  panel busy|idle|foreground|background   the Quick Controls panel's state\n"
     "  fullscreen on|off            a full-screen application in front, then the check\n"
-    "  lock | unlock                the session is locked or unlocked\n";
+    "  lock | unlock                the session is locked or unlocked\n"
+    "  toast ID CREATED TITLE [BODY [APP [APP_ID]]]   a toast joins the list the\n"
+    "                               notification listener reads (CREATED orders them)\n"
+    "  dismiss ID                   the toast leaves that list\n"
+    "  poll                         one poll of the listener; the first is the one at\n"
+    "                               start-up, whose toasts are never shown\n";
 
 std::vector<std::string> Tokens(const std::string& line) {
   std::vector<std::string> tokens;
@@ -84,7 +94,32 @@ std::vector<std::string> Tokens(const std::string& line) {
   return tokens;
 }
 
-class Replay {
+// The toasts of a script, as the notification listener reads them.
+class ScriptToasts final : public NotificationSource {
+ public:
+  void Add(std::uint32_t id, std::int64_t created, ToastContent content) {
+    Remove(id);
+    list_.push_back({id, created});
+    contents_[id] = std::move(content);
+  }
+  void Remove(std::uint32_t id) {
+    std::erase_if(list_, [id](const ToastEntry& entry) { return entry.id == id; });
+  }
+
+  NotificationAccess AccessStatus() override { return NotificationAccess::Allowed; }
+  NotificationAccess RequestAccess() override { return NotificationAccess::Allowed; }
+  std::vector<ToastEntry> CurrentToasts() override {
+    read_ = list_;
+    return read_;
+  }
+  ToastContent Content(std::size_t index) override { return contents_.at(read_.at(index).id); }
+
+ private:
+  std::vector<ToastEntry> list_, read_;
+  std::map<std::uint32_t, ToastContent> contents_;
+};
+
+class Replay final : private NotificationListenerHost {
  public:
   explicit Replay(std::ostream& out) : out_(out) {
     SetLanguageFlag(kEnglish);
@@ -183,6 +218,17 @@ class Replay {
     } else if (verb == "fullscreen" && t.size() == 2) {
       platform_.system_full_screen = t[1] == "on";
       island_.CheckFullScreen(locked_);
+    } else if (verb == "toast" && t.size() >= 4 && t.size() <= 7) {
+      ToastContent content;
+      content.app_name = Utf8ToWide(t.size() > 5 ? t[5] : "App");
+      content.app_user_model_id = Utf8ToWide(t.size() > 6 ? t[6] : "");
+      if (!t[3].empty() || t.size() > 4) content.texts.push_back(Utf8ToWide(t[3]));
+      if (t.size() > 4 && !t[4].empty()) content.texts.push_back(Utf8ToWide(t[4]));
+      toasts_.Add(static_cast<std::uint32_t>(std::stoul(t[1])), std::stoll(t[2]), std::move(content));
+    } else if (verb == "dismiss" && t.size() == 2) {
+      toasts_.Remove(static_cast<std::uint32_t>(std::stoul(t[1])));
+    } else if (verb == "poll" && t.size() == 1) {
+      listener_.Poll();
     } else if ((verb == "lock" || verb == "unlock") && t.size() == 1) {
       locked_ = verb == "lock";
       island_.CheckFullScreen(locked_);
@@ -194,6 +240,25 @@ class Replay {
   }
 
  private:
+  // The host window's side: the block posted by the listener is shown at once.
+  bool WindowExists() override { return true; }
+  void WaitBetweenPolls() override {}
+  bool Post(std::uintptr_t parameter) override {
+    const auto block = hand_off_.Take(parameter);
+    if (!block) return false;
+    const auto& s = block->strings;
+    nlohmann::ordered_json line;
+    line["t"] = Time(platform_.clock_value.NowMs());
+    line["posted"] = {{"app", WideToUtf8(s[NotificationBlock::kAppName])},
+                      {"title", WideToUtf8(s[NotificationBlock::kTitle])},
+                      {"body", WideToUtf8(s[NotificationBlock::kBody])},
+                      {"app_id", WideToUtf8(s[NotificationBlock::kAppUserModelId])}};
+    out_ << line.dump() << "\n";
+    island_.ShowNotification(s[NotificationBlock::kAppName], s[NotificationBlock::kTitle], s[NotificationBlock::kBody],
+                             nullptr);
+    return true;
+  }
+
   std::optional<std::string> Settings(const std::vector<std::string>& t) {
     for (std::size_t i = 1; i < t.size(); ++i) {
       const std::size_t equals = t[i].find('=');
@@ -253,6 +318,9 @@ class Replay {
   VirtualPanel panel_;
   VirtualActivities activities_;
   Island island_{platform_, panel_, activities_, settings_, host_, media_};
+  ScriptToasts toasts_;
+  HandOff<NotificationBlock> hand_off_;
+  NotificationListener listener_{toasts_, *this, hand_off_};
   bool started_ = false;
   bool locked_ = false;
   bool was_animating_ = false;

@@ -14,6 +14,7 @@
 #include "common/app_messages.h"
 #include "host/host_links_win.h"
 #include "host/host_state.h"
+#include "host/notification_listener.h"
 #include "host/startup_win.h"
 #include "render/frame_clock_win.h"
 #include "render/graphics_device_win.h"
@@ -34,9 +35,7 @@ void PublishEnabled() { g_enabled.store(g_island->record().enabled, std::memory_
 
 ScreenPoint PointOf(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
 
-void OpenApplication(const std::wstring& app_user_model_id) {
-  if (app_user_model_id.empty()) return;
-  const std::wstring target = L"shell:AppsFolder\\" + app_user_model_id;
+void OpenShellTarget(const std::wstring& target) {
   ShellExecuteW(nullptr, L"open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
@@ -193,10 +192,10 @@ void CheckFullScreen(bool forced_hidden) {
 
 void ShowNotification(const NotificationBlock& notification) {
   if (!g_island) return;
-  const std::wstring app_id = notification.strings[NotificationBlock::kAppUserModelId];
-  g_island->ShowNotification(notification.strings[NotificationBlock::kAppName],
-                             notification.strings[NotificationBlock::kTitle],
-                             notification.strings[NotificationBlock::kBody], [app_id] { OpenApplication(app_id); });
+  g_island->ShowNotification(
+      notification.strings[NotificationBlock::kAppName], notification.strings[NotificationBlock::kTitle],
+      notification.strings[NotificationBlock::kBody],
+      NotificationClickAction(notification.strings[NotificationBlock::kAppUserModelId], OpenShellTarget));
 }
 
 }  // namespace links
