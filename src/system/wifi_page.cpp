@@ -34,6 +34,40 @@ bool AcceptPromptKey(const Secret& key, std::wstring& status) {
   return true;
 }
 
+KeyPrompt::Opened KeyPrompt::Open(const Network& network) {
+  shown_ = true;
+  remember_ = false;
+  pending_ = network;
+  return {PromptSubtitle(network), kEnterKey};
+}
+
+KeyPrompt::Submitted KeyPrompt::Submit(std::shared_ptr<Secret> key) {
+  Submitted submitted;
+  if (!shown_) return submitted;
+  if (key == nullptr || !AcceptPromptKey(*key, submitted.status)) {
+    if (key != nullptr) key->Wipe();
+    if (submitted.status.empty()) submitted.status = kKeyTooShort;
+    return submitted;
+  }
+  submitted.connect = true;
+  submitted.network = pending_;
+  submitted.key = std::move(key);
+  submitted.remember = remember_;
+  Close();
+  return submitted;
+}
+
+std::wstring KeyPrompt::Cancel() {
+  Close();
+  return kCanceled;
+}
+
+void KeyPrompt::Close() {
+  shown_ = false;
+  remember_ = false;
+  pending_ = Network{};
+}
+
 std::wstring Subtitle(const ListView& view) {
   if (view.networks != nullptr) {
     for (const Network& network : *view.networks) {

@@ -2,6 +2,7 @@
 // The Wi-Fi page's rules on plain data: what acting on the selected network
 // does, the inline key prompt, and the texts of the list, its rows, the
 // subtitle, the placeholder and the action button.
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,6 +54,43 @@ std::wstring PromptSubtitle(const Network& pending);
 // Submitting the prompt: true when the key may go to the connect task;
 // otherwise `status` is set and the prompt stays.
 bool AcceptPromptKey(const Secret& key, std::wstring& status);
+
+// The prompt's state on the page: the pending network, waiting for its key,
+// and the remember flag (off whenever the prompt opens or closes).
+class KeyPrompt {
+ public:
+  struct Opened {
+    std::wstring subtitle;
+    std::wstring status;
+  };
+  // What submitting leads to: the connect to start (the prompt has closed),
+  // or a status with the prompt still open.
+  struct Submitted {
+    bool connect = false;
+    Network network;
+    std::shared_ptr<Secret> key;
+    bool remember = false;
+    std::wstring status;  // when not connecting
+  };
+
+  bool shown() const { return shown_; }
+  bool remember() const { return remember_; }
+  const Network& pending() const { return pending_; }
+
+  Opened Open(const Network& network);
+  void ToggleRemember() { remember_ = !remember_; }
+  // `key` is the edit's text read into a new Secret.
+  Submitted Submit(std::shared_ptr<Secret> key);
+  // Cancel (121 or Esc): closes and gives the status text.
+  std::wstring Cancel();
+  // Leaving the page or a page change: drops the pending network silently.
+  void Close();
+
+ private:
+  bool shown_ = false;
+  bool remember_ = false;
+  Network pending_;
+};
 
 // The list as the page shows it.
 struct ListView {

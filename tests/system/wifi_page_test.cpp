@@ -64,6 +64,41 @@ TEST(WifiPageTest, PromptNeedsEightCharactersAndHasItsControls) {
   EXPECT_EQ(kPromptControls[3].x, 154);
 }
 
+TEST(WifiPageTest, KeyPromptHoldsThePendingNetworkUntilItCloses) {
+  KeyPrompt prompt;
+  EXPECT_FALSE(prompt.Submit(std::make_shared<Secret>(L"password1")).connect);  // not shown
+
+  const KeyPrompt::Opened opened = prompt.Open(Make(L"Home", false, true));
+  EXPECT_EQ(opened.subtitle, L"Password for Home");
+  EXPECT_EQ(opened.status, L"Enter the Wi-Fi security key to connect.");
+  prompt.ToggleRemember();
+
+  auto short_key = std::make_shared<Secret>(L"1234567");
+  KeyPrompt::Submitted submitted = prompt.Submit(short_key);
+  EXPECT_FALSE(submitted.connect);
+  EXPECT_EQ(submitted.status, L"Enter at least 8 characters.");
+  EXPECT_TRUE(short_key->View().empty());  // a refused key is not kept either
+  EXPECT_TRUE(prompt.shown());
+  EXPECT_TRUE(prompt.remember());
+
+  submitted = prompt.Submit(std::make_shared<Secret>(L"12345678"));
+  ASSERT_TRUE(submitted.connect);
+  EXPECT_EQ(submitted.network.name, L"Home");
+  EXPECT_EQ(submitted.key->View(), L"12345678");
+  EXPECT_TRUE(submitted.remember);
+  EXPECT_FALSE(prompt.shown());
+  EXPECT_FALSE(prompt.remember());
+  EXPECT_TRUE(prompt.pending().name.empty());
+
+  prompt.Open(Make(L"Cafe", false, true));
+  EXPECT_FALSE(prompt.remember());  // starts off each time
+  prompt.ToggleRemember();
+  EXPECT_EQ(prompt.Cancel(), L"Canceled.");
+  EXPECT_FALSE(prompt.shown());
+  EXPECT_FALSE(prompt.remember());
+  EXPECT_TRUE(prompt.pending().name.empty());
+}
+
 TEST(WifiPageTest, RowTexts) {
   Network open = Make(L"Cafe", true, false);
   EXPECT_EQ(RowDetail(open), L"Open network");
