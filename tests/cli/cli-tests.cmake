@@ -42,3 +42,13 @@ notch_cli_test(search.non_ascii search-non-ascii.json search --index search/tree
 notch_cli_test(lyrics-plan.full lyrics-plan-full.json lyrics-plan "AC/DC & Co" "Ártist" "Back in Black" 215 me@example.org)
 notch_cli_test(lyrics-plan.no-contact lyrics-plan-no-contact.json lyrics-plan Song Artist Album 3601 me@example)
 notch_cli_test(lyrics-plan.genius-proxy lyrics-plan-genius-proxy.json lyrics-plan "Paper Boats" "The Made-Up Band" Puddles 71 me@example.org genius.example.org)
+notch_cli_test(wlan-profile.wpa2-passphrase wlan-profile-wpa2-passphrase.json wlan-profile 486F6D65 7 4 "pass&<word>")
+notch_cli_test(wlan-profile.wpa2-network-key wlan-profile-wpa2-network-key.json
+               wlan-profile 486F6D65 7 4 0123456789abcdefABCDEF0123456789abcdefABCDEF0123456789abcdef0123)
+notch_cli_test(wlan-profile.wpa3-hex-passphrase wlan-profile-wpa3-hex-passphrase.json
+               wlan-profile 486F6D65 9 4 0123456789abcdefABCDEF0123456789abcdefABCDEF0123456789abcdef0123)
+notch_cli_test(wlan-profile.open wlan-profile-open.json wlan-profile 43616665 1 0)
+notch_cli_test(wlan-profile.escaped-non-utf8 wlan-profile-escaped-non-utf8.json wlan-profile ff013c26781b 7 4 password1)
+notch_cli_test(wlan-profile.enterprise wlan-profile-enterprise.json wlan-profile 436F7270 6 4 password1)
+notch_cli_test(wlan-profile.bad-key wlan-profile-bad-key.json
+               wlan-profile 486F6D65 7 4 0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdeg)
