@@ -12,6 +12,7 @@
 #include "host/language.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/virtual_island.h"
+#include "support/activities_island_test.h"
 #include "support/recording_canvas.h"
 
 namespace notch {
@@ -82,14 +83,9 @@ class FakeClipboard final : public ClipboardPort {
   }
 };
 
-class ClipboardActivityTest : public ::testing::Test {
+class ClipboardActivityTest : public testing::ActivitiesIslandTest {
  protected:
-  ClipboardActivityTest() {
-    SetLanguageFlag(kEnglish);
-    platform_.canvas = &canvas_;
-    file_ = IniDocument::Parse(L"[Notch]\n");
-    island_.Start();
-  }
+  ClipboardActivityTest() : ActivitiesIslandTest(Ports(this)) { island_.Start(); }
 
   static ActivityPorts Ports(ClipboardActivityTest* test) {
     ActivityPorts ports;
@@ -138,17 +134,7 @@ class ClipboardActivityTest : public ::testing::Test {
   }
   void ClickRow(int row) { ClickAt({Box().left + 60.0f, Box().top + 23.0f * static_cast<float>(row) + 10.0f}); }
 
-  testing::RecordingCanvas canvas_;
   FakeClipboard clipboard_;
-  IniDocument file_;
-  Settings settings_{file_};
-  FontSet fonts_;
-  HostState host_;
-  MediaState media_;
-  VirtualIslandPlatform platform_;
-  VirtualPanel panel_;
-  IslandActivitySet activities_{fonts_, settings_, Ports(this)};
-  Island island_{platform_, panel_, activities_, settings_, host_, media_};
 };
 
 TEST_F(ClipboardActivityTest, TheIslandListensOnceItIsEnabled) {

@@ -11,6 +11,7 @@
 #include "lyrics/lyrics_sheet.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/virtual_island.h"
+#include "support/activities_island_test.h"
 #include "support/recording_canvas.h"
 
 namespace notch {
@@ -27,14 +28,9 @@ std::shared_ptr<const lyrics::Sheet> TimedSheet() {
   return sheet;
 }
 
-class MediaViewTest : public ::testing::Test {
+class MediaViewTest : public testing::ActivitiesIslandTest {
  protected:
-  MediaViewTest() {
-    SetLanguageFlag(kEnglish);
-    platform_.canvas = &canvas_;
-    file_ = IniDocument::Parse(L"[Notch]\n");
-    island_.Start();
-  }
+  MediaViewTest() : ActivitiesIslandTest(Ports(this)) { island_.Start(); }
 
   static ActivityPorts Ports(MediaViewTest* test) {
     ActivityPorts ports;
@@ -91,18 +87,8 @@ class MediaViewTest : public ::testing::Test {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
   }
 
-  testing::RecordingCanvas canvas_;
   std::vector<MediaCommand> commands_;
   std::vector<std::wstring> opened_, activated_apps_;
-  FontSet fonts_;
-  IniDocument file_;
-  Settings settings_{file_};
-  HostState host_;
-  MediaState media_;
-  VirtualIslandPlatform platform_;
-  VirtualPanel panel_;
-  IslandActivitySet activities_{fonts_, settings_, Ports(this)};
-  Island island_{platform_, panel_, activities_, settings_, host_, media_};
 };
 
 TEST_F(MediaViewTest, ThePillShowsTheCurrentLyricLineOrTheCountdown) {

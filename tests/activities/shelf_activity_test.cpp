@@ -15,6 +15,7 @@
 #include "host/language.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/virtual_island.h"
+#include "support/activities_island_test.h"
 #include "support/log_capture.h"
 #include "support/recording_canvas.h"
 
@@ -25,12 +26,9 @@ using testing::CanvasOp;
 using K = CanvasOp::Kind;
 using Paths = std::vector<std::wstring>;
 
-class ShelfActivityTest : public ::testing::Test {
+class ShelfActivityTest : public testing::ActivitiesIslandTest {
  protected:
-  ShelfActivityTest() {
-    SetLanguageFlag(kEnglish);
-    platform_.canvas = &canvas_;
-    file_ = IniDocument::Parse(L"[Notch]\n");
+  ShelfActivityTest() : ActivitiesIslandTest(Ports(this)) {
     island_.Start();
     platform_.Advance(1000, island_);
   }
@@ -107,16 +105,6 @@ class ShelfActivityTest : public ::testing::Test {
   int pictures_asked_ = 0;
 
   testing::LogCapture log_;
-  testing::RecordingCanvas canvas_;
-  FontSet fonts_;
-  IniDocument file_;
-  Settings settings_{file_};
-  HostState host_;
-  MediaState media_;
-  VirtualIslandPlatform platform_;
-  VirtualPanel panel_;
-  IslandActivitySet activities_{fonts_, settings_, Ports(this)};
-  Island island_{platform_, panel_, activities_, settings_, host_, media_};
 };
 
 TEST_F(ShelfActivityTest, LoadingKeepsOnlyPathsThatStillExist) {

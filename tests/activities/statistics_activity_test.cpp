@@ -9,6 +9,7 @@
 #include "host/language.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/virtual_island.h"
+#include "support/activities_island_test.h"
 #include "support/recording_canvas.h"
 
 namespace notch {
@@ -182,14 +183,9 @@ TEST_F(StatisticsActivityTest, TheNetworkGraphIsScaledToItsLargestRate) {
 }
 
 // The island samples once when the page opens and then every second.
-class StatisticsPageTest : public ::testing::Test {
+class StatisticsPageTest : public testing::ActivitiesIslandTest {
  protected:
-  StatisticsPageTest() {
-    SetLanguageFlag(kEnglish);
-    platform_.canvas = &canvas_;
-    file_ = IniDocument::Parse(L"[Notch]\n");
-    island_.Start();
-  }
+  StatisticsPageTest() : ActivitiesIslandTest(Ports(this)) { island_.Start(); }
   static ActivityPorts Ports(StatisticsPageTest* test) {
     ActivityPorts ports;
     ports.statistics = &test->source_;
@@ -197,16 +193,6 @@ class StatisticsPageTest : public ::testing::Test {
   }
 
   SteppingSource source_;
-  testing::RecordingCanvas canvas_;
-  IniDocument file_;
-  Settings settings_{file_};
-  FontSet fonts_;
-  HostState host_;
-  MediaState media_;
-  VirtualIslandPlatform platform_;
-  VirtualPanel panel_;
-  IslandActivitySet activities_{fonts_, settings_, Ports(this)};
-  Island island_{platform_, panel_, activities_, settings_, host_, media_};
 };
 
 TEST_F(StatisticsPageTest, ThePageSamplesRealTimeRates) {

@@ -14,6 +14,7 @@
 #include "render/symbols.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/virtual_island.h"
+#include "support/activities_island_test.h"
 #include "support/recording_canvas.h"
 
 namespace notch {
@@ -22,12 +23,9 @@ namespace {
 using testing::CanvasOp;
 using K = CanvasOp::Kind;
 
-class TimerViewTest : public ::testing::Test {
+class TimerViewTest : public testing::ActivitiesIslandTest {
  protected:
-  TimerViewTest() {
-    SetLanguageFlag(kEnglish);
-    platform_.canvas = &canvas_;
-    file_ = IniDocument::Parse(L"[Notch]\n");
+  TimerViewTest() : ActivitiesIslandTest({}) {
     island_.Start();
     Run(1000);
   }
@@ -72,17 +70,6 @@ class TimerViewTest : public ::testing::Test {
     if (strokes.empty()) return {-1.0f, -1.0f};
     return canvas_.paths[static_cast<std::size_t>(strokes.back()->path)].front().segments.back().end;
   }
-
-  testing::RecordingCanvas canvas_;
-  FontSet fonts_;
-  IniDocument file_;
-  Settings settings_{file_};
-  HostState host_;
-  MediaState media_;
-  VirtualIslandPlatform platform_;
-  VirtualPanel panel_;
-  IslandActivitySet activities_{fonts_, settings_, {}};
-  Island island_{platform_, panel_, activities_, settings_, host_, media_};
 };
 
 TEST_F(TimerViewTest, WithoutACountdownThePageOffersSixPresetsInAGrid) {
