@@ -4,6 +4,8 @@
 
 #include <deque>
 #include <map>
+#include <mutex>
+#include <thread>
 
 namespace notch {
 namespace {
@@ -189,6 +191,51 @@ TEST_F(DownloadWatcherTest, NothingIsReportedWithoutAnIslandWindow) {
   WatchDownloads(kFolder, watch_, pending_);
   RunChecks();
   EXPECT_TRUE(reported_.empty());
+}
+
+}  // namespace
+}  // namespace notch
+
+namespace notch {
+namespace {
+
+// The watcher and its checks on real threads, as the program runs them: the
+// pending set is shared, and each check ends its own entry.
+TEST(DownloadWatchThreadedTest, ChecksOnTheirOwnThreadsReportEachPathOnce) {
+  std::deque<std::vector<FolderChange>> batches;
+  for (int i = 0; i < 20; ++i) {
+    const std::wstring name = L"file" + std::to_wstring(i % 5) + L".zip";
+    batches.push_back({{folder_change::kAdded, name}, {folder_change::kRenamedNewName, name}});
+  }
+  PendingDownloadChecks pending;
+  std::mutex mutex;
+  std::vector<std::wstring> reported;
+  std::vector<std::thread> checks;
+  DownloadCheckPorts check;
+  check.sleep = [](unsigned) {};
+  check.facts = [](const std::wstring&) { return DownloadFileFacts{true, false, 1}; };
+  check.island_exists = [] { return true; };
+  check.report = [&](const std::wstring& path) {
+    std::lock_guard lock(mutex);
+    reported.push_back(path);
+  };
+  DownloadWatchPorts watch;
+  watch.next_changes = [&]() -> std::optional<std::vector<FolderChange>> {
+    if (batches.empty()) return std::nullopt;
+    std::vector<FolderChange> batch = std::move(batches.front());
+    batches.pop_front();
+    return batch;
+  };
+  watch.start_check = [&](const std::wstring& path) {
+    checks.emplace_back([&, path] { CheckDownload(path, check, pending); });
+  };
+  WatchDownloads(L"C:\\D", watch, pending);
+  for (std::thread& thread : checks) thread.join();
+  EXPECT_EQ(pending.size(), 0u);
+  // Every check reported once; a path is never reported by two checks at once.
+  EXPECT_EQ(reported.size(), checks.size());
+  EXPECT_GE(checks.size(), 5u);
+  EXPECT_LE(checks.size(), 20u);
 }
 
 }  // namespace

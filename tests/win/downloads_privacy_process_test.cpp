@@ -76,8 +76,10 @@ class DownloadsPrivacyProcessTest : public ::testing::Test {
 TEST_F(DownloadsPrivacyProcessTest, ThePrivacyBitsWidenTheIslandWhileAnAppUsesTheMicrophoneOrCamera) {
   microphone_.SetTimes(133000000000000100ull, 0);
   ASSERT_TRUE(testing::PumpUntil([&] { return RegionWidth(island_) >= rest_ + 20; }));
-  camera_.SetTimes(133000000000000200ull, 0);  // both: still one dot's room
   microphone_.SetTimes(133000000000000100ull, 133000000000000300ull);
+  ASSERT_TRUE(testing::PumpUntil([&] { return RegionWidth(island_) == rest_; }));
+  camera_.SetTimes(133000000000000200ull, 0);
+  ASSERT_TRUE(testing::PumpUntil([&] { return RegionWidth(island_) >= rest_ + 20; }));
   camera_.SetTimes(133000000000000200ull, 133000000000000400ull);
   EXPECT_TRUE(testing::PumpUntil([&] { return RegionWidth(island_) == rest_; }));
 }
