@@ -37,3 +37,7 @@ notch_cli_test(search.non_ascii search-non-ascii.json search --index search/tree
 notch_cli_test(lyrics-plan.full lyrics-plan-full.json lyrics-plan "AC/DC & Co" "Ártist" "Back in Black" 215 me@example.org)
 notch_cli_test(lyrics-plan.no-contact lyrics-plan-no-contact.json lyrics-plan Song Artist Album 3601 me@example)
 notch_cli_test(lyrics-plan.genius-proxy lyrics-plan-genius-proxy.json lyrics-plan "Paper Boats" "The Made-Up Band" Puddles 71 me@example.org genius.example.org)
+notch_cli_test(downloads.rename downloads-rename.json
+               downloads D: "added:Unconfirmed 4711.crdownload" "renamed-from:Unconfirmed 4711.crdownload"
+               renamed-to:file.zip.crdownload renamed-from:file.zip.crdownload renamed-to:file.zip added:File.zip
+               added:.hidden removed:old.zip added:photo.png)
