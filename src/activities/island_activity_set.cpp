@@ -3,6 +3,7 @@
 #include "activities/hud_view.h"
 #include "activities/media_layout.h"
 #include "activities/notice_card_view.h"
+#include "activities/privacy_dot.h"
 #include "render/accent_colour.h"
 
 namespace notch {
@@ -55,6 +56,15 @@ void IslandActivitySet::StartMediaThread() {
   if (ports_.start_media_thread) ports_.start_media_thread();
 }
 
+void IslandActivitySet::StartWatchers() {
+  if (ports_.start_watchers) ports_.start_watchers();
+  clipboard_.Listen();
+}
+
+void IslandActivitySet::DecorateDownloadCard(NoticeCard& card, const std::wstring& path) {
+  if (ports_.reveal) card.click_action = [reveal = ports_.reveal, path] { reveal(path); };
+}
+
 void IslandActivitySet::DrawContent(Canvas& canvas, const IslandContentFrame& frame) {
   const bool current = frame.state == frame.record.state;
   if (current) hits_.Clear();
@@ -70,8 +80,11 @@ void IslandActivitySet::DrawContent(Canvas& canvas, const IslandContentFrame& fr
   canvas.PopLayer();
 }
 
-void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& frame) {
-  const IslandRecord& r = frame.record;
+void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& whole) {
+  const IslandRecord& r = whole.record;
+  DrawPrivacyDot(canvas, whole.shape, whole.state, r.privacy_bits);
+  IslandContentFrame frame = whole;
+  frame.shape = PrivacyContentShape(whole.shape, whole.state, r.privacy_bits);
   const bool current = frame.state == r.state;
   switch (frame.state) {
     case IslandState::Notification:

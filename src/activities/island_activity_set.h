@@ -28,6 +28,11 @@ struct ActivityPorts {
   std::wstring symbols_folder;             // SVG files that replace symbols; empty for none
   ClipboardPort* clipboard = nullptr;      // none: no clipboard history
   StatisticsSource* statistics = nullptr;  // none: the statistics read nothing
+
+  // Starts the privacy watcher, then the downloads watcher.
+  std::function<void()> start_watchers;
+  // Shows a file selected in its folder.
+  std::function<void(const std::wstring& path)> reveal;
 };
 
 class IslandActivitySet final : public IslandActivities {
@@ -51,14 +56,14 @@ class IslandActivitySet final : public IslandActivities {
   int UntimedLyricLines() const override { return media_.UntimedLyricLines(); }
   void SetLyricsEnabled(bool on) override;
   void StartMediaThread() override;
-  void StartWatchers() override { clipboard_.Listen(); }
+  void StartWatchers() override;
   float MeasureLyricWidth() override { return media_.MeasureLyricWidth(formats_[TextRole::Lyric]); }
   bool CaptureClipboard() override { return clipboard_.Capture(); }
   bool OwnClipboardCopy() override { return clipboard_.TakeOwnCopy(); }
   void EndCopyFeedback() override { clipboard_.EndCopyFeedback(); }
   void StartShelfDrag(int index) override { shelf_.DragOut(index); }
   void RemoveShelfItem(int index) override { shelf_.Remove(index); }
-  void DecorateDownloadCard(NoticeCard&, const std::wstring&) override {}
+  void DecorateDownloadCard(NoticeCard& card, const std::wstring& path) override;
   void SampleStatistics() override { statistics_.Sample(); }
   void CloseLyricsPanel() override { media_.CloseLyricsPanel(); }
   bool LyricsPanelOpen() const override { return media_.LyricsPanelOpen(); }

@@ -4,13 +4,18 @@
 
 #include <shellapi.h>
 
+#include <thread>
+
 #include "activities/clipboard_port_win.h"
+#include "activities/download_watcher_win.h"
 #include "activities/island_activity_set.h"
 #include "activities/media_requests.h"
 #include "activities/media_state.h"
 #include "activities/media_thread_win.h"
 #include "activities/peak_meter_win.h"
+#include "activities/privacy_watcher_win.h"
 #include "activities/shelf_win.h"
+#include "activities/shell_open_win.h"
 #include "activities/source_app_win.h"
 #include "activities/statistics_source_win.h"
 #include "host/host_links_win.h"
@@ -39,6 +44,11 @@ ActivityPorts WindowsActivityPorts() {
   ports.start_media_thread = StartMediaThread;
   ports.set_lyrics_enabled = [](bool on) { SetLyricsEnabled(SharedMediaState(), on); };
   ports.shelf = WindowsShelfPorts();
+  ports.start_watchers = [] {
+    std::thread(PrivacyWatcher).detach();
+    std::thread(DownloadsWatcher).detach();
+  };
+  ports.reveal = RevealInExplorer;
   ports.symbols_folder = Host().symbols_folder;
   static WindowsClipboard clipboard(links::IslandWindow);
   static WindowsStatisticsSource statistics;

@@ -52,3 +52,7 @@ notch_cli_test(wlan-profile.escaped-non-utf8 wlan-profile-escaped-non-utf8.json 
 notch_cli_test(wlan-profile.enterprise wlan-profile-enterprise.json wlan-profile 436F7270 6 4 password1)
 notch_cli_test(wlan-profile.bad-key wlan-profile-bad-key.json
                wlan-profile 486F6D65 7 4 0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdeg)
+notch_cli_test(downloads.rename downloads-rename.json
+               downloads D: "added:Unconfirmed 4711.crdownload" "renamed-from:Unconfirmed 4711.crdownload"
+               renamed-to:file.zip.crdownload renamed-from:file.zip.crdownload renamed-to:file.zip added:File.zip
+               added:.hidden removed:old.zip added:photo.png)

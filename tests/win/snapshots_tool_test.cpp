@@ -120,6 +120,26 @@ bool Red(const std::uint8_t* p) { return p[2] > 120 && p[2] > p[1] + 60 && p[2] 
 bool Light(const std::uint8_t* p) { return p[0] > 200 && p[1] > 200 && p[2] > 200; }
 bool Blue(const std::uint8_t* p) { return p[0] > 180 && p[0] > p[2] + 60; }  // Leopard's fill
 
+bool Orange(const std::uint8_t* p) { return p[2] > 200 && p[1] > 110 && p[1] < 200 && p[0] < 60; }
+
+TEST_F(SnapshotsToolTest, PrivacyPicturesShowTheDotAtThePillsRightEnd) {
+  int pictures = 0;
+  for (const snapshots::IslandSnapshot& snapshot : snapshots::IslandSnapshots()) {
+    if (snapshot.privacy_bits == 0) continue;
+    ++pictures;
+    SCOPED_TRACE(WideToUtf8(snapshot.file_name));
+    const auto picture = Read(snapshot.file_name);
+    ASSERT_TRUE(picture);
+    const RectF shape = snapshots::ShapeOf(snapshot).shape;
+    const float x = shape.right - 13, y = shape.centre().y;
+    const RectF dot{x - 4, y - 4, x + 4, y + 4};
+    const bool camera = (snapshot.privacy_bits & 2) != 0;
+    EXPECT_GT(CountPixels(*picture, dot, camera ? Green : Orange), 12);
+    EXPECT_EQ(CountPixels(*picture, dot, camera ? Orange : Green), 0);
+  }
+  EXPECT_GE(pictures, 4);
+}
+
 TEST_F(SnapshotsToolTest, HudPicturesShowTheirColoursOnTheRight) {
   using snapshots::HudSample;
   for (const snapshots::IslandSnapshot& snapshot : snapshots::IslandSnapshots()) {

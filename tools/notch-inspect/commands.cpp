@@ -14,10 +14,12 @@ extern const Command kGeometryCommand;
 extern const Command kSearchCommand;
 extern const Command kLyricsPlanCommand;
 extern const Command kWlanProfileCommand;
+extern const Command kDownloadsCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kLyricsPlanCommand,
-                                      kIslandCommand,   kGeometryCommand, kSearchCommand, kWlanProfileCommand};
+  static const std::array commands = {kSettingsCommand,   kTrayMenuCommand,    kLyricsCommand,
+                                      kLyricsPlanCommand, kIslandCommand,      kGeometryCommand,
+                                      kSearchCommand,     kWlanProfileCommand, kDownloadsCommand};
   return commands;
 }
 

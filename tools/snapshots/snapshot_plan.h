@@ -4,6 +4,7 @@
 // sizes, and a sheet of symbols and path icons. The Windows tests read the
 // same plan to check the pictures.
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,7 @@ struct IslandSnapshot {
   int page = page::kMedia;
   ActivitySample sample = ActivitySample::None;
   HudSample hud = HudSample::Volume;  // for the Hud state
+  std::uint32_t privacy_bits = 0;     // microphone (1) and camera (2) in use
 
   // The sample track plays, with art and word-timed lyrics, in the pill
   // (Media) or on the expanded card's media page (Expanded).
@@ -139,6 +141,23 @@ inline std::vector<IslandSnapshot> IslandSnapshots() {
     for (const ActivityPicture& a : kActivities) {
       plan.push_back({style, a.theme, a.state, false, style_name + L"-" + a.name + L".png", a.page, a.sample});
     }
+    // The microphone and camera dot on the pill.
+    struct PrivacyPicture {
+      IslandState state;
+      ActivitySample sample;
+      std::uint32_t bits;
+      const wchar_t* name;
+    };
+    constexpr PrivacyPicture kPrivacy[] = {
+        {IslandState::Idle, ActivitySample::None, 1, L"idle-microphone"},
+        {IslandState::Idle, ActivitySample::None, 2, L"idle-camera"},
+        {IslandState::Media, ActivitySample::None, 3, L"media-microphone-camera"},
+        {IslandState::Timer, ActivitySample::Countdown, 1, L"timer-microphone"},
+    };
+    for (const PrivacyPicture& p : kPrivacy) {
+      plan.push_back({style, Theme::Sequoia, p.state, false, style_name + L"-sequoia-" + p.name + L".png", page::kMedia,
+                      p.sample, HudSample::Volume, p.bits});
+    }
   }
   return plan;
 }
@@ -156,6 +175,7 @@ inline ShapeAtRest ShapeOf(const IslandSnapshot& snapshot) {
   in.notch_height = NotchHeight(kMonitorDpi, 1.0f, snapshot.theme);
   in.page = snapshot.page;
   in.countdown_running = snapshot.sample == ActivitySample::Countdown;
+  in.privacy = snapshot.privacy_bits != 0;
   if (snapshot.media()) {
     in.lyrics_timed = true;
     in.track_exists = true;

@@ -206,6 +206,7 @@ bool DrawIsland(ID2D1Factory* factory, IslandActivitySet& activities, SnapshotIs
   record.theme = snapshot.theme;
   record.state = snapshot.state;
   record.page = snapshot.page;
+  record.privacy_bits = snapshot.privacy_bits;
   if (snapshot.sample == ActivitySample::PageFilled && snapshot.page == page::kClipboard)
     record.hovered_item = {clipboard_hit::kEntry, 2};
   record.card = SampleCard(snapshot.long_title);
