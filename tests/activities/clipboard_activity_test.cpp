@@ -113,14 +113,6 @@ class ClipboardActivityTest : public testing::ActivitiesIslandTest {
     island_.SetPage(page::kClipboard);
     platform_.Advance(1000, island_);
   }
-  RectF Box() const {
-    const IslandRecord& r = island_.record();
-    return MediaCardBox(r.style, r.theme, island_.CurrentShapeRect(), island_.notch_height());
-  }
-  void Redraw() {
-    canvas_.ops.clear();
-    island_.Redraw();
-  }
   const CanvasOp* TextOp(const std::wstring& text) const {
     for (const CanvasOp* op : canvas_.Ops(K::DrawText)) {
       if (op->text == text) return op;

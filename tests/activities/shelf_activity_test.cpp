@@ -74,14 +74,6 @@ class ShelfActivityTest : public testing::ActivitiesIslandTest {
     Run(1000);
     ASSERT_EQ(island_.record().state, IslandState::Expanded);
   }
-  RectF Box() const {
-    const IslandRecord& r = island_.record();
-    return MediaCardBox(r.style, r.theme, island_.CurrentShapeRect(), island_.notch_height());
-  }
-  void Redraw() {
-    canvas_.ops.clear();
-    island_.Redraw();
-  }
   static ScreenPoint At(PointF p) { return {static_cast<int>(p.x), static_cast<int>(p.y)}; }
   PointF TileCentre(int k) const {
     return {Box().left + 12.0f + 56.0f * static_cast<float>(k) + 26.0f, Box().top + 30.0f};

@@ -39,14 +39,6 @@ class TimerViewTest : public testing::ActivitiesIslandTest {
     ASSERT_EQ(island_.record().state, IslandState::Expanded);
     Redraw();
   }
-  RectF Box() const {
-    const IslandRecord& r = island_.record();
-    return MediaCardBox(r.style, r.theme, island_.CurrentShapeRect(), island_.notch_height());
-  }
-  void Redraw() {
-    canvas_.ops.clear();
-    island_.Redraw();
-  }
   void Click(PointF p) {
     const ScreenPoint at{static_cast<int>(p.x), static_cast<int>(p.y)};
     island_.OnLeftButtonDown(at);

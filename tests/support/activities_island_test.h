@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "activities/island_activity_set.h"
+#include "activities/media_layout.h"
 #include "common/ini_document.h"
 #include "host/host_state.h"
 #include "host/language.h"
@@ -25,6 +26,17 @@ class ActivitiesIslandTest : public ::testing::Test {
   explicit ActivitiesIslandTest(ActivityPorts ports) : activities_(fonts_, settings_, std::move(ports)) {
     SetLanguageFlag(kEnglish);
     platform_.canvas = &canvas_;
+  }
+
+  // The expanded card's content box, where its pages draw.
+  RectF Box() const {
+    const IslandRecord& r = island_.record();
+    return MediaCardBox(r.style, r.theme, island_.CurrentShapeRect(), island_.notch_height());
+  }
+  // Draws the current frame again on an empty canvas.
+  void Redraw() {
+    canvas_.ops.clear();
+    island_.Redraw();
   }
 
   RecordingCanvas canvas_;
