@@ -37,3 +37,7 @@ notch_cli_test(search.non_ascii search-non-ascii.json search --index search/tree
 notch_cli_test(lyrics-plan.full lyrics-plan-full.json lyrics-plan "AC/DC & Co" "Ártist" "Back in Black" 215 me@example.org)
 notch_cli_test(lyrics-plan.no-contact lyrics-plan-no-contact.json lyrics-plan Song Artist Album 3601 me@example)
 notch_cli_test(lyrics-plan.genius-proxy lyrics-plan-genius-proxy.json lyrics-plan "Paper Boats" "The Made-Up Band" "" 71 "" genius.example.org)
+notch_cli_test(panel-page.home panel-page-home.json panel-page Home)
+notch_cli_test(panel-page.sound panel-page-sound.json panel-page Sound)
+notch_cli_test(panel-page.notch-quirks panel-page-notch-quirks.json panel-page NotchSettings --settings settings/quirks.ini)
+notch_cli_test(panel-page.search-portuguese panel-page-search-portuguese.json panel-page Search --settings settings/typical.ini)

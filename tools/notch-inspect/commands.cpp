@@ -13,10 +13,11 @@ extern const Command kIslandCommand;
 extern const Command kGeometryCommand;
 extern const Command kSearchCommand;
 extern const Command kLyricsPlanCommand;
+extern const Command kPanelPageCommand;
 
 std::span<const Command> Commands() {
   static const std::array commands = {kSettingsCommand, kTrayMenuCommand, kLyricsCommand, kLyricsPlanCommand,
-                                      kIslandCommand,   kGeometryCommand, kSearchCommand};
+                                      kIslandCommand,   kGeometryCommand, kSearchCommand, kPanelPageCommand};
   return commands;
 }
 
