@@ -12,7 +12,4 @@ void StopAudio() {}
 
 void StartNotificationListener(HWND) {}
 
-bool PanelPreFilter(MSG&) { return false; }
-void ClosePanel() {}
-
 }  // namespace notch::links

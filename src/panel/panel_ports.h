@@ -45,6 +45,7 @@ class PanelIsland {
   virtual void Collapse() = 0;
   virtual void PanelSizeChanged() = 0;
   virtual void ActivityPing() = 0;
+  virtual void PanelLostFocus() = 0;  // the island collapses after its own delay
   virtual bool ReduceMotion() const = 0;
 };
 

@@ -415,6 +415,14 @@ void QuickPanel::ApplyAlpha() {
   }
 }
 
+void QuickPanel::LostFocus() {
+  if (open_ && !modal_) s_.island.PanelLostFocus();
+}
+
+void QuickPanel::ReturnToMedia() { s_.island.SetPage(page::kMedia); }
+
+IslandStyle QuickPanel::CurrentStyle() const { return s_.host.Style(); }
+
 bool QuickPanel::PanelWantsToStay() const {
   StayInputs in;
   in.open = open_;

@@ -60,6 +60,11 @@ class QuickPanel {
   // One frame of the page fade.
   void FadeFrame();
 
+  // Deactivation and WM_CLOSE.
+  void LostFocus();
+  void ReturnToMedia();
+  IslandStyle CurrentStyle() const;
+
   bool PanelWantsToStay() const;
   bool HoldsIsland() const;
 

@@ -68,7 +68,7 @@ class FakeWindow final : public PanelWindow {
 
 class FakeIsland final : public PanelIsland {
  public:
-  int expands = 0, collapses = 0, size_changes = 0, pings = 0;
+  int expands = 0, collapses = 0, size_changes = 0, pings = 0, focus_losses = 0;
   std::vector<int> pages;
   bool reduce_motion = false;
   std::function<void()> on_expand;
@@ -80,6 +80,7 @@ class FakeIsland final : public PanelIsland {
   void Collapse() override { ++collapses; }
   void PanelSizeChanged() override { ++size_changes; }
   void ActivityPing() override { ++pings; }
+  void PanelLostFocus() override { ++focus_losses; }
   bool ReduceMotion() const override { return reduce_motion; }
 };
 

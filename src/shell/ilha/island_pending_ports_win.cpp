@@ -1,31 +1,10 @@
-// The Quick Controls panel and the shelf are not part of the program yet:
-// until they land, the island runs with a panel that is never open. Each
-// lands by replacing its part of this file.
+// The shelf is not part of the program yet: until it lands, its steps of the
+// island's creation do nothing. It lands by replacing this file.
 #include "shell/ilha/island_pending_ports_win.h"
 
 namespace notch {
-namespace {
-
-class PendingPanel final : public IslandPanel {
- public:
-  bool Busy() const override { return false; }
-  bool Foreground() const override { return false; }
-  void Close() override {}
-  void Place(const PanelPlacement&) override {}
-  void StartSearch() override {}
-  void OpenButtonLayout() override {}
-  SizeF ContentSize() const override { return {300.0f, 200.0f}; }
-};
-
-}  // namespace
-
-IslandPanel& WindowsIslandPanel() {
-  static PendingPanel panel;
-  return panel;
-}
 
 void LoadShelf() {}
 void RegisterShelfDropTarget(HWND) {}
-void CreateQuickControlsPanel(HWND) {}
 
 }  // namespace notch
