@@ -38,6 +38,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # manifest stays TemboNotch.exe's alone.
 add_executable(notch_win_tests ${NOTCH_PORTABLE_TESTS} ${NOTCH_WIN_TESTS} res/auto_hide_dialog.rc)
 target_include_directories(notch_win_tests PRIVATE tests tools)
+target_sources(notch_win_tests PRIVATE tools/snapshots/png_file_win.cpp)
 target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core gmock_main crypt32)
 target_link_options(notch_win_tests PRIVATE ${NOTCH_STATIC_LINK})
 notch_warnings(notch_win_tests)
