@@ -415,6 +415,17 @@ void QuickPanel::ApplyAlpha() {
   }
 }
 
+bool QuickPanel::OpenNotchLink(std::wstring_view target) {
+  const std::optional<NotchLink> link = NotchLinkTarget(target);
+  if (!link) return false;
+  if (link->page) {
+    SetupPage(*link->page);
+  } else if (link->island_page) {
+    s_.island.SetPage(*link->island_page);
+  }
+  return true;
+}
+
 void QuickPanel::LostFocus() {
   if (open_ && !modal_) s_.island.PanelLostFocus();
 }

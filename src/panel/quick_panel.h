@@ -60,6 +60,10 @@ class QuickPanel {
   // One frame of the page fade.
   void FadeFrame();
 
+  // A Quick Search result's target: true when it was a "notch:" link, which
+  // the panel handles itself (an unknown one does nothing).
+  bool OpenNotchLink(std::wstring_view target);
+
   // Deactivation and WM_CLOSE.
   void LostFocus();
   void ReturnToMedia();

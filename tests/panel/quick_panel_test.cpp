@@ -289,5 +289,19 @@ TEST_F(QuickPanelTest, EveryCommandButTextNotificationsPingsTheIsland) {
   EXPECT_EQ(rig.island.pings, before + 1);
 }
 
+TEST_F(QuickPanelTest, NotchLinksOpenPanelAndIslandPages) {
+  rig.Open();
+  panel.Command(control::kSearchPage);
+  EXPECT_TRUE(panel.OpenNotchLink(L"notch:display"));
+  EXPECT_EQ(panel.page(), Page::Display);
+  EXPECT_TRUE(panel.OpenNotchLink(L"notch:shelf"));
+  EXPECT_EQ(rig.island.pages.back(), page::kShelf);
+  const std::size_t setups = rig.window.created.size();
+  EXPECT_TRUE(panel.OpenNotchLink(L"notch:nowhere"));  // handled, and nothing happens
+  EXPECT_EQ(rig.window.created.size(), setups);
+  EXPECT_EQ(panel.page(), Page::Display);
+  EXPECT_FALSE(panel.OpenNotchLink(L"C:\\notch:wifi"));
+}
+
 }  // namespace
 }  // namespace notch::quick
