@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "common/app_messages.h"
 #include "message_pump.h"
 #include "panel/panel_page.h"
 #include "panel/panel_rules.h"
@@ -60,6 +61,36 @@ TEST(QuickControlsProcessTest, SearchHotKeyOpensSearchAndEscClosesIt) {
 
   // Opened straight into Search with an empty box: Esc collapses the island.
   PostMessageW(GetDlgItem(panel, quick::control::kSearchEdit), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(testing::PumpUntil([&] { return !IsWindowVisible(panel); }));
+  EXPECT_EQ(program.Close(), 0u);
+}
+
+TEST(QuickControlsProcessTest, TrayItemOpensHomeAndEscReturnsTheIslandToMedia) {
+  testing::ScopedSettingsFile defaults;
+  testing::TemboNotchProcess program;
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(program.WaitUntilIdle());
+  const HWND host = program.HostWindow();
+  ASSERT_NE(host, nullptr);
+  // The tray menu, then the keys its loop reads: Quick Controls is the third
+  // item from the bottom.
+  PostMessageW(host, host_message::kTrayIcon, 1, WM_RBUTTONUP);
+  for (const WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageW(host, WM_KEYDOWN, key, 0);
+  HWND panel = nullptr;
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());
+    return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kCustomize) != nullptr;
+  }));
+  EXPECT_EQ(GetDlgItem(panel, quick::control::kBack), nullptr);  // Home has no header
+  const HWND island = testing::FindProcessWindow(L"ShellIlha", program.id());
+  const quick::PanelSize size = quick::PageSize(quick::Page::Home, {});
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    RECT rect{};
+    GetWindowRect(panel, &rect);
+    return rect.right - rect.left == quick::ScaleDip(size.w, GetDpiForWindow(island));
+  }));
+  // Esc on Home: back to the island's media page, which closes the panel.
+  PostMessageW(GetDlgItem(panel, quick::control::kCustomize), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(testing::PumpUntil([&] { return !IsWindowVisible(panel); }));
   EXPECT_EQ(program.Close(), 0u);
 }

@@ -15,6 +15,7 @@
 #include "host/host_state.h"
 #include "host/language.h"
 #include "host/settings.h"
+#include "host/tray_menu_win.h"
 #include "message_pump.h"
 #include "panel/panel_fakes.h"
 #include "panel/quick_controls_win.h"
@@ -47,6 +48,35 @@ class TestIsland final : public PanelIsland {
 class InPlaceLauncher final : public TaskLauncher {
  public:
   void Launch(std::function<void()> job) override { job(); }
+};
+
+// The settings changes of the panel over a settings file, with the real
+// theme and auto-hide menus; `keys` are read by the next menu's loop.
+class MenuHost final : public PanelHost {
+ public:
+  explicit MenuHost(Settings& settings) : settings_(settings) {}
+  HWND owner = nullptr;
+  std::vector<WORD> keys;
+  bool held_during_menu = false;
+  std::function<bool()> holds;
+  bool ToggleLyrics() override {
+    settings_.Toggle(setting::kLyrics);
+    return settings_.LyricsOn();
+  }
+  bool LyricsOn() const override { return settings_.LyricsOn(); }
+  void ShowMenu(TrayMenuVariant variant) override {
+    for (const WORD key : keys) PostMessageW(owner, WM_KEYDOWN, key, 0);
+    keys.clear();
+    held_during_menu = holds && holds();
+    ShowTrayMenu(owner, variant, settings_);
+  }
+  void WriteStyle(IslandStyle style) override { settings_.WriteStyle(style); }
+  IslandStyle Style() const override { return settings_.Style(); }
+  Theme CurrentTheme() const override { return settings_.CurrentTheme(); }
+  void OpenUri(const std::wstring&) override {}
+
+ private:
+  Settings& settings_;
 };
 
 class QuickControlsWindowTest : public ::testing::Test {
@@ -258,6 +288,36 @@ TEST_F(QuickControlsWindowTest, NotchSettingsStyleThemeAndAutoHide) {
   EXPECT_TRUE(held);
   EXPECT_EQ(host_port_.menus, (std::vector<TrayMenuVariant>{TrayMenuVariant::Theme, TrayMenuVariant::AutoHide}));
   Snapshot(Page::NotchSettings);
+}
+
+TEST_F(QuickControlsWindowTest, ThemeAndAutoHideButtonsChangeTheSettingsThroughTheirMenus) {
+  IniDocument file = IniDocument::Parse(L"[Notch]\n");
+  Settings settings{file};
+  MenuHost host(settings);
+  host.owner = panel_->window();
+  host.holds = [&] { return panel_->Busy(); };
+  QuickControlsWindow panel(window_, PanelSeams{island_port_, media_port_, volume_, host, work_, launcher_});
+  ASSERT_TRUE(panel.Create());
+  host.owner = panel.window();
+  panel.panel().Show({});
+  ShowWindow(panel.window(), SW_SHOWNA);
+  panel.panel().SetupPage(Page::NotchSettings, true);
+  const auto click = [&](int id) {
+    SendMessageW(panel.window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(panel.window(), id)));
+  };
+  host.holds = [&] { return panel.Busy(); };
+  host.keys = {VK_UP, VK_RETURN};  // the last theme: Leopard
+  click(control::kTheme);
+  EXPECT_EQ(settings.CurrentTheme(), Theme::Leopard);
+  EXPECT_TRUE(host.held_during_menu);
+  host.keys = {VK_DOWN, VK_DOWN, VK_RETURN};
+  click(control::kAutoHide);
+  EXPECT_EQ(settings.Read(setting::kAutoHideSeconds), L"10");
+  click(control::kStyleActivity);
+  EXPECT_EQ(settings.Style(), IslandStyle::ActivityOnly);
+  click(control::kLyrics);  // not on this page: nothing happens to the file
+  EXPECT_TRUE(settings.LyricsOn());
 }
 
 TEST_F(QuickControlsWindowTest, EveryPageHasItsControlsAndAPicture) {
