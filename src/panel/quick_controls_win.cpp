@@ -7,6 +7,7 @@
 
 #include "common/app_messages.h"
 #include "common/debug_log.h"
+#include "host/translate.h"
 #include "render/fonts.h"
 #include "render/frame_clock_win.h"
 
@@ -44,6 +45,11 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   auto* panel = reinterpret_cast<QuickControlsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (panel != nullptr && panel->window() == window) return panel->Handle(message, wparam, lparam);
   return DefWindowProcW(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(child, ChildProc, 1);
+  return reinterpret_cast<QuickControlsWindow*>(data)->HandleChild(child, message, wparam, lparam);
 }
 
 bool RegisterPanelClass() {
@@ -233,6 +239,7 @@ bool QuickControlsWindow::HasFocus() const {
 const Clock& QuickControlsWindow::clock() const { return SystemClock(); }
 
 void QuickControlsWindow::DestroyControls() {
+  hovered_ = nullptr;
   if (tooltip_ != nullptr) SendMessageW(tooltip_, TTM_POP, 0, 0);
   for (HWND child : children_) DestroyWindow(child);
   children_.clear();
@@ -244,6 +251,9 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
   DestroyControls();
   if (window_ == nullptr) return;
   const unsigned dpi = font_dpi_;
+  list_placeholder_ = layout.page == Page::WiFi        ? Translate(L"Procurando redes Wi-Fi…")
+                      : layout.page == Page::Bluetooth ? Translate(L"Procurando dispositivos Bluetooth…")
+                                                       : L"";
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const PanelControl& c : layout.controls) {
     const wchar_t* cls = L"STATIC";
@@ -281,6 +291,9 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(c.font)]), FALSE);
     if (c.kind == ControlKind::Trackbar) {
       SendMessageW(child, TBM_SETRANGE, FALSE, MAKELPARAM(0, c.range_max));
+    }
+    if (c.kind == ControlKind::Button || c.kind == ControlKind::List) {
+      SetWindowSubclass(child, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
     if (c.kind == ControlKind::List) {
       const int item = layout.page == Page::Search ? 36 : layout.page == Page::SearchSettings ? 32 : 35;
@@ -431,7 +444,11 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   if (id >= control::kStyleNotch && id <= control::kStyleActivity) {
     active = id == StyleControl(panel_.CurrentStyle());
   }
-  COLORREF fill = high_contrast_ ? GetSysColor(COLOR_BTNFACE) : Lighten(background_, pressed ? 22 : active ? 26 : 12);
+  COLORREF fill = high_contrast_ ? GetSysColor(COLOR_BTNFACE)
+                                 : Lighten(background_, pressed                     ? 22
+                                                        : active                    ? 26
+                                                        : item.hwndItem == hovered_ ? 17
+                                                                                    : 12);
   HBRUSH brush = CreateSolidBrush(fill);
   HPEN pen = CreatePen(PS_SOLID, 1, high_contrast_ ? GetSysColor(COLOR_WINDOWFRAME) : fill);
   HGDIOBJ old_brush = SelectObject(dc, brush);
@@ -515,6 +532,47 @@ void QuickControlsWindow::Paint() {
     DeleteObject(pen);
   }
   EndPaint(window_, &ps);
+}
+
+LRESULT QuickControlsWindow::HandleChild(HWND child, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (hovered_ != child) {
+        if (hovered_ != nullptr) InvalidateRect(hovered_, nullptr, FALSE);
+        hovered_ = child;
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, child, 0};
+        TrackMouseEvent(&track);
+        InvalidateRect(child, nullptr, FALSE);
+      }
+      break;
+    case WM_MOUSELEAVE:
+      if (hovered_ == child) {
+        hovered_ = nullptr;
+        InvalidateRect(child, nullptr, FALSE);
+      }
+      break;
+    case WM_PAINT:
+      if (child == Control(control::kList) && !list_placeholder_.empty() &&
+          SendMessageW(child, LB_GETCOUNT, 0, 0) == 0) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(child, &ps);
+        RECT rect{};
+        GetClientRect(child, &rect);
+        FillRect(dc, &rect, list_brush_);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_GRAYTEXT) : kMutedText);
+        HGDIOBJ old = SelectObject(dc, fonts_[0]);
+        DrawTextW(dc, list_placeholder_.c_str(), -1, &rect,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+        SelectObject(dc, old);
+        EndPaint(child, &ps);
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(child, message, wparam, lparam);
 }
 
 LRESULT QuickControlsWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -75,6 +75,8 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   bool CursorInside() const override;
 
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  // Hover tracking of the buttons and the list's empty placeholder.
+  LRESULT HandleChild(HWND child, UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
   HWND Control(int id) const;
@@ -108,6 +110,8 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   std::optional<PanelClip> clip_;
   bool region_set_ = false;
   bool slider_dragging_ = false;
+  HWND hovered_ = nullptr;
+  std::wstring list_placeholder_;
 };
 
 // The program's panel (created on first use, owned by the island window).

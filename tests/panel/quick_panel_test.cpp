@@ -110,6 +110,20 @@ TEST_F(QuickPanelTest, SecondStartWhileBusyIsRefusedAndTheRefreshRunsAfterTheCon
   EXPECT_EQ(rig.work.asked.back(), std::make_pair(Page::WiFi, true));
 }
 
+TEST_F(QuickPanelTest, FinishedContinuationIsNeverOverwrittenBeforeTickTakesIt) {
+  rig.Open();
+  std::vector<int> ran;
+  ASSERT_TRUE(panel.Start(
+      [&ran](const std::atomic<bool>&) { return Continuation([&ran](QuickPanel&) { ran.push_back(1); }); }));
+  rig.launcher.RunNext();
+  // Finished, but not yet taken: a second task still waits its turn.
+  EXPECT_FALSE(panel.Start(
+      [&ran](const std::atomic<bool>&) { return Continuation([&ran](QuickPanel&) { ran.push_back(2); }); }));
+  panel.Tick();
+  EXPECT_EQ(ran, std::vector<int>{1});
+  EXPECT_TRUE(panel.Start([](const std::atomic<bool>&) { return Continuation(); }));
+}
+
 TEST_F(QuickPanelTest, ContinuationOfATaskEndingWhileClosedIsDropped) {
   rig.Open();
   bool ran = false;
