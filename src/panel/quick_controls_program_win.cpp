@@ -147,6 +147,11 @@ class WorkerThreads final : public TaskLauncher {
 
 }  // namespace
 
+TaskLauncher& WorkerThreadLauncher() {
+  static WorkerThreads* launcher = new WorkerThreads;
+  return *launcher;
+}
+
 QuickControlsWindow* ProgramPanel() {
   // Never destroyed: detached task threads may still post to it at exit.
   static ProgramIsland* island = new ProgramIsland;
@@ -154,9 +159,8 @@ QuickControlsWindow* ProgramPanel() {
   static EndpointVolume* volume = new EndpointVolume;
   static ProgramHost* host = new ProgramHost;
   static NoPageWork* work = new NoPageWork;
-  static WorkerThreads* launcher = new WorkerThreads;
   static QuickControlsWindow* panel =
-      new QuickControlsWindow(nullptr, PanelSeams{*island, *media, *volume, *host, *work, *launcher});
+      new QuickControlsWindow(nullptr, PanelSeams{*island, *media, *volume, *host, *work, WorkerThreadLauncher()});
   return panel;
 }
 

@@ -78,13 +78,14 @@ QuickControlsWindow::QuickControlsWindow(HWND island, const PanelSeams& seams)
       panel_(PanelServices{*this, seams.island, seams.media, seams.volume, seams.host, seams.work, seams.launcher},
              [this] {
                // On the worker thread: only the post touches the window.
-               if (HWND window = window_) PostMessageW(window, panel_message::kTaskFinished, 0, 0);
+               if (HWND window = post_target_.load()) PostMessageW(window, panel_message::kTaskFinished, 0, 0);
              }) {}
 
 QuickControlsWindow::~QuickControlsWindow() {
   if (window_ != nullptr) {
     SetFrameClock(window_, panel_message::kFadeFrame, false);
     HWND window = window_;
+    post_target_.store(nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     window_ = nullptr;
     DestroyWindow(window);
@@ -103,6 +104,7 @@ bool QuickControlsWindow::Create() {
     return false;
   }
   window_ = window;
+  post_target_.store(window);
   SetLayeredWindowAttributes(window_, 0, 255, LWA_ALPHA);
   tooltip_ = CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -127,13 +129,13 @@ void QuickControlsWindow::MakeFonts() {
   const std::wstring face = leopard ? L"Lucida Sans Unicode" : SharedFonts().text_font;
   const std::wstring icon_face = SharedFonts().icon_font;
   const int title_weight = leopard ? FW_BOLD : FW_SEMIBOLD;
-  struct Spec {
+  struct FontChoice {
     int size;
     int weight;
     const std::wstring* face;
   };
-  const Spec specs[6] = {{12, FW_NORMAL, &face},      {15, title_weight, &face}, {11, FW_NORMAL, &face},
-                         {14, FW_NORMAL, &icon_face}, {11, title_weight, &face}, {13, title_weight, &face}};
+  const FontChoice specs[6] = {{12, FW_NORMAL, &face},      {15, title_weight, &face}, {11, FW_NORMAL, &face},
+                               {14, FW_NORMAL, &icon_face}, {11, title_weight, &face}, {13, title_weight, &face}};
   for (int i = 0; i < 6; ++i) {
     fonts_[i] =
         CreateFontW(-ScaleDip(specs[i].size, font_dpi_), 0, 0, 0, specs[i].weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,

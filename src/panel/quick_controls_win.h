@@ -5,6 +5,7 @@
 // island, and the message handling that feeds the portable QuickPanel.
 #include <windows.h>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <optional>
@@ -90,6 +91,7 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
 
   HWND island_;
   HWND window_ = nullptr;
+  std::atomic<HWND> post_target_{nullptr};  // read by task threads
   HWND tooltip_ = nullptr;
   QuickPanel panel_;
   std::map<int, HWND> controls_;
@@ -113,6 +115,10 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   HWND hovered_ = nullptr;
   std::wstring list_placeholder_;
 };
+
+// Task threads as the program starts them: detached, in the multithreaded
+// apartment.
+TaskLauncher& WorkerThreadLauncher();
 
 // The program's panel (created on first use, owned by the island window).
 QuickControlsWindow* ProgramPanel();

@@ -290,6 +290,39 @@ TEST_F(QuickControlsWindowTest, NotchSettingsStyleThemeAndAutoHide) {
   Snapshot(Page::NotchSettings);
 }
 
+// A task on a real worker thread: COM is multithreaded there, the result
+// comes back through the future when the panel's WM_APP + 1 arrives, and a
+// throwing task leaves the fallback message.
+TEST_F(QuickControlsWindowTest, WorkerTaskRunsInTheMultithreadedApartmentAndHandsBackItsResult) {
+  QuickControlsWindow panel(window_,
+                            PanelSeams{island_port_, media_port_, volume_, host_port_, work_, WorkerThreadLauncher()});
+  ASSERT_TRUE(panel.Create());
+  panel.panel().Show({});
+  panel.panel().SetupPage(Page::Sound, true);
+  ASSERT_TRUE(panel.panel().Start([](const std::atomic<bool>&) {
+    APTTYPE type = APTTYPE_STA;
+    APTTYPEQUALIFIER qualifier = APTTYPEQUALIFIER_NONE;
+    const bool mta = SUCCEEDED(CoGetApartmentType(&type, &qualifier)) && type == APTTYPE_MTA;
+    const DWORD thread = GetCurrentThreadId();
+    return Continuation([mta, thread](QuickPanel& p) {
+      p.ShowStatus(std::wstring(mta ? L"mta " : L"sta ") + (thread != GetCurrentThreadId() ? L"worker" : L"same"),
+                   false);
+    });
+  }));
+  const auto status = [&] {
+    wchar_t text[128] = {};
+    GetWindowTextW(GetDlgItem(panel.window(), control::kStatus), text, 128);
+    return std::wstring(text);
+  };
+  // Timer 1 is stopped: only the finished message can deliver the result.
+  panel.SetTickTimer(false);
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return status() == L"mta worker"; }));
+  ASSERT_TRUE(panel.panel().Start([](const std::atomic<bool>&) -> Continuation { throw 1; }));
+  ASSERT_TRUE(notch::testing::PumpUntil(
+      [&] { return status() == L"Windows could not complete the request. Try again or open Settings."; }));
+  EXPECT_TRUE(panel.panel().slot().Idle());
+}
+
 TEST_F(QuickControlsWindowTest, ThemeAndAutoHideButtonsChangeTheSettingsThroughTheirMenus) {
   IniDocument file = IniDocument::Parse(L"[Notch]\n");
   Settings settings{file};
