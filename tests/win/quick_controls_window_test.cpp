@@ -68,7 +68,10 @@ class MenuHost final : public PanelHost {
     for (const WORD key : keys) PostMessageW(owner, WM_KEYDOWN, key, 0);
     keys.clear();
     held_during_menu = holds && holds();
+    // Should the keys go astray, the menu closes itself instead of waiting.
+    const UINT_PTR guard = SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
     ShowTrayMenu(owner, variant, settings_);
+    KillTimer(nullptr, guard);
   }
   void WriteStyle(IslandStyle style) override { settings_.WriteStyle(style); }
   IslandStyle Style() const override { return settings_.Style(); }
