@@ -518,6 +518,11 @@ void QuickControlsWindow::Paint() {
       InflateRect(&frame, 1, 1);
       FrameRect(dc, &frame, GetSysColorBrush(COLOR_WINDOWFRAME));
     }
+    if (HWND edit = Control(control::kSearchEdit)) {
+      const RECT box{ScaleDip(16, font_dpi_), ScaleDip(62, font_dpi_), ScaleDip(412, font_dpi_),
+                     ScaleDip(100, font_dpi_)};
+      FrameRect(dc, &box, GetSysColorBrush(GetFocus() == edit ? COLOR_HIGHLIGHT : COLOR_WINDOWFRAME));
+    }
   }
   if (page == Page::Search && !high_contrast_) {
     // The search box's rounded field around the edit control.
