@@ -8,7 +8,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
 
 target_link_libraries(notch_platform PUBLIC
   ole32 oleaut32 uuid shell32 shlwapi user32 gdi32 comctl32 wtsapi32 advapi32 winhttp version
-  dwmapi d3d11 dxgi d2d1 dcomp dwrite windowscodecs shcore winmm runtimeobject iphlpapi wlanapi)
+  dwmapi d3d11 dxgi d2d1 dcomp dwrite windowscodecs shcore winmm runtimeobject iphlpapi wlanapi uxtheme)
 
 # Static C and C++ run-times and winpthread: the exe needs no DLL of ours.
 set(NOTCH_STATIC_LINK -static -static-libgcc -static-libstdc++)
@@ -43,6 +43,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # manifest stays TemboNotch.exe's alone.
 add_executable(notch_win_tests ${NOTCH_PORTABLE_TESTS} ${NOTCH_WIN_TESTS} res/auto_hide_dialog.rc)
 target_include_directories(notch_win_tests PRIVATE tests tools)
+target_sources(notch_win_tests PRIVATE tools/snapshots/png_file_win.cpp)
 target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core gmock_main crypt32)
 target_link_options(notch_win_tests PRIVATE ${NOTCH_STATIC_LINK})
 notch_warnings(notch_win_tests)

@@ -1,7 +1,6 @@
 #pragma once
 // What the application host asks of the other subsystems. Each function is
-// defined by the subsystem that owns it; host_links_pending_win.cpp holds the
-// ones whose subsystem has not landed yet.
+// defined by the subsystem that owns it.
 #include <windows.h>
 
 #include "host/notification_block.h"

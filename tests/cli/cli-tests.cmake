@@ -56,3 +56,7 @@ notch_cli_test(downloads.rename downloads-rename.json
                downloads D: "added:Unconfirmed 4711.crdownload" "renamed-from:Unconfirmed 4711.crdownload"
                renamed-to:file.zip.crdownload renamed-from:file.zip.crdownload renamed-to:file.zip added:File.zip
                added:.hidden removed:old.zip added:photo.png)
+notch_cli_test(panel-page.home panel-page-home.json panel-page Home)
+notch_cli_test(panel-page.sound panel-page-sound.json panel-page Sound)
+notch_cli_test(panel-page.notch-quirks panel-page-notch-quirks.json panel-page NotchSettings --settings settings/quirks.ini)
+notch_cli_test(panel-page.search-portuguese panel-page-search-portuguese.json panel-page Search --settings settings/typical.ini)

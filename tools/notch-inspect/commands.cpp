@@ -15,11 +15,12 @@ extern const Command kSearchCommand;
 extern const Command kLyricsPlanCommand;
 extern const Command kWlanProfileCommand;
 extern const Command kDownloadsCommand;
+extern const Command kPanelPageCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand,   kTrayMenuCommand,    kLyricsCommand,
-                                      kLyricsPlanCommand, kIslandCommand,      kGeometryCommand,
-                                      kSearchCommand,     kWlanProfileCommand, kDownloadsCommand};
+  static const std::array commands = {kSettingsCommand,  kTrayMenuCommand, kLyricsCommand, kLyricsPlanCommand,
+                                      kIslandCommand,    kGeometryCommand, kSearchCommand, kWlanProfileCommand,
+                                      kDownloadsCommand, kPanelPageCommand};
   return commands;
 }
 

@@ -19,7 +19,7 @@
 #include "render/frame_clock_win.h"
 #include "render/graphics_device_win.h"
 #include "shell/ilha/island.h"
-#include "shell/ilha/island_pending_ports_win.h"
+#include "shell/ilha/island_panel_win.h"
 #include "shell/ilha/island_platform_win.h"
 
 namespace notch {

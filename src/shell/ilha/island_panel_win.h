@@ -1,6 +1,6 @@
 #pragma once
 // The island's panel port in the Windows build, and the panel's step of the
-// island's creation, for the parts of the program that have not landed yet.
+// island's creation; the Quick Controls panel defines both.
 #include <windows.h>
 
 #include "shell/ilha/island_ports.h"

@@ -1,0 +1,96 @@
+#pragma once
+// What the portable panel asks of the world: its window and child controls,
+// the island that hosts it, and the narrow seams to other subsystems (media,
+// master volume, settings menus, the page work of the system back ends).
+#include <optional>
+#include <string>
+
+#include "activities/media_command.h"
+#include "common/clock.h"
+#include "host/tray_menu.h"
+#include "panel/panel_page.h"
+#include "panel/task_slot.h"
+
+namespace notch::quick {
+
+class PanelWindow {
+ public:
+  virtual ~PanelWindow() = default;
+  virtual const Clock& clock() const = 0;
+  // Destroys the previous page's children and creates `layout`'s.
+  virtual void CreateControls(const PageLayout& layout) = 0;
+  virtual void DestroyControls() = 0;
+  // Writes the text only when it differs from the control's text.
+  virtual void SetText(int id, const std::wstring& text) = 0;
+  virtual std::wstring Text(int id) const = 0;
+  virtual void Enable(int id, bool enabled) = 0;
+  virtual void SetSlider(int value) = 0;
+  virtual void Focus(int id) = 0;
+  virtual void Redraw() = 0;
+  virtual void SetAlpha(std::uint8_t alpha) = 0;
+  virtual void SetFadeClock(bool on) = 0;
+  virtual void SetTickTimer(bool on) = 0;
+  // Removes the region, pops the tooltip and hides the window.
+  virtual void Hide() = 0;
+  virtual bool Visible() const = 0;
+  virtual bool ForegroundOwnedByPanel() const = 0;
+  virtual bool CursorInside() const = 0;
+};
+
+class PanelIsland {
+ public:
+  virtual ~PanelIsland() = default;
+  virtual void ExpandQuickControls() = 0;  // page 5, expanded
+  virtual void SetPage(int island_page) = 0;
+  virtual void Collapse() = 0;
+  virtual void PanelSizeChanged() = 0;
+  virtual void ActivityPing() = 0;
+  virtual void PanelLostFocus() = 0;  // the island collapses after its own delay
+  virtual bool ReduceMotion() const = 0;
+};
+
+class MediaControls {
+ public:
+  virtual ~MediaControls() = default;
+  virtual bool Available() const = 0;
+  virtual bool Playing() const = 0;
+  virtual void Send(MediaCommandKind command) = 0;
+};
+
+struct VolumeReading {
+  float level = 0.0f;  // 0..1
+  bool muted = false;
+};
+
+// The default output's master volume; the audio binding fills it.
+class VolumeControl {
+ public:
+  virtual ~VolumeControl() = default;
+  virtual std::optional<VolumeReading> Read() = 0;
+  virtual void SetLevel(float level) = 0;
+  virtual void ToggleMute() = 0;
+};
+
+// Settings changes that go through the host: the lyrics switch, the theme
+// and auto-hide menus, the island style, opening a settings page.
+class PanelHost {
+ public:
+  virtual ~PanelHost() = default;
+  virtual bool ToggleLyrics() = 0;  // whether lyrics are on now
+  virtual bool LyricsOn() const = 0;
+  virtual void ShowMenu(TrayMenuVariant variant) = 0;  // modal
+  virtual void WriteStyle(IslandStyle style) = 0;
+  virtual IslandStyle Style() const = 0;
+  virtual Theme CurrentTheme() const = 0;
+  virtual void OpenUri(const std::wstring& uri) = 0;
+};
+
+// The system work behind the Wi-Fi, Bluetooth and Display pages, which the
+// back ends fill; nothing means the page has no work yet.
+class PageWork {
+ public:
+  virtual ~PageWork() = default;
+  virtual std::optional<TaskBody> RefreshTask(Page page, bool rescan) = 0;
+};
+
+}  // namespace notch::quick

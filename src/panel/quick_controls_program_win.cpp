@@ -1,0 +1,183 @@
+// The program's Quick Controls panel: the process-wide window over the real
+// island, media state, master volume, settings and worker threads, and the
+// host links and island ports that reach it.
+#include <objbase.h>
+#include <shellapi.h>
+#include <wrl/client.h>
+
+#include <thread>
+
+#include "activities/media_requests.h"
+#include "activities/media_state.h"
+#include "common/core_audio_win.h"
+#include "host/host_links_win.h"
+#include "host/host_state.h"
+#include "host/startup_win.h"
+#include "host/tray_menu_win.h"
+#include "panel/quick_controls_win.h"
+#include "shell/ilha/island.h"
+#include "shell/ilha/island_panel_win.h"
+#include "shell/ilha/island_win.h"
+
+namespace notch {
+namespace quick {
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+class ProgramIsland final : public PanelIsland {
+ public:
+  void ExpandQuickControls() override {
+    if (Island* island = TheIsland()) island->OpenQuickControls();
+  }
+  void SetPage(int island_page) override {
+    if (Island* island = TheIsland()) island->SetPage(island_page);
+  }
+  void Collapse() override {
+    if (Island* island = TheIsland()) island->Collapse();
+  }
+  void PanelSizeChanged() override {
+    if (Island* island = TheIsland()) island->OnPanelSizeChanged();
+  }
+  void ActivityPing() override {
+    if (Island* island = TheIsland()) island->OnPanelActivity();
+  }
+  void PanelLostFocus() override {
+    if (Island* island = TheIsland()) island->OnPanelLostFocus();
+  }
+  bool ReduceMotion() const override { return Host().reduce_motion; }
+};
+
+class ProgramMedia final : public MediaControls {
+ public:
+  bool Available() const override {
+    MediaState& state = SharedMediaState();
+    std::lock_guard lock(state.mutex);
+    return state.pending.has_media;
+  }
+  bool Playing() const override {
+    MediaState& state = SharedMediaState();
+    std::lock_guard lock(state.mutex);
+    return state.pending.has_media && state.pending.playing;
+  }
+  void Send(MediaCommandKind command) override { PostMediaCommand(SharedMediaState(), {command, 0.0}); }
+};
+
+// The default output's endpoint volume, looked up again after a second so
+// that a change of default device is followed.
+class EndpointVolume final : public VolumeControl {
+ public:
+  std::optional<VolumeReading> Read() override {
+    IAudioEndpointVolume* volume = Endpoint();
+    float level = 0.0f;
+    BOOL muted = FALSE;
+    if (volume == nullptr || FAILED(volume->GetMasterVolumeLevelScalar(&level)) || FAILED(volume->GetMute(&muted))) {
+      endpoint_.Reset();
+      return std::nullopt;
+    }
+    return VolumeReading{level, muted != FALSE};
+  }
+  void SetLevel(float level) override {
+    if (IAudioEndpointVolume* volume = Endpoint()) volume->SetMasterVolumeLevelScalar(level, nullptr);
+  }
+  void ToggleMute() override {
+    IAudioEndpointVolume* volume = Endpoint();
+    BOOL muted = FALSE;
+    if (volume != nullptr && SUCCEEDED(volume->GetMute(&muted))) volume->SetMute(!muted, nullptr);
+  }
+
+ private:
+  IAudioEndpointVolume* Endpoint() {
+    const ULONGLONG now = GetTickCount64();
+    if (endpoint_ && now - looked_up_ < 1000) return endpoint_.Get();
+    endpoint_.Reset();
+    looked_up_ = now;
+    ComPtr<IMMDeviceEnumerator> enumerator;
+    ComPtr<IMMDevice> device;
+    if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL, IID_PPV_ARGS(&enumerator))) ||
+        FAILED(enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device)) ||
+        FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_ALL, nullptr,
+                                reinterpret_cast<void**>(endpoint_.GetAddressOf())))) {
+      endpoint_.Reset();
+    }
+    return endpoint_.Get();
+  }
+
+  ComPtr<IAudioEndpointVolume> endpoint_;
+  ULONGLONG looked_up_ = 0;
+};
+
+class ProgramHost final : public PanelHost {
+ public:
+  bool ToggleLyrics() override {
+    AppSettings().Toggle(setting::kLyrics);
+    links::ApplyIslandSettings();
+    return AppSettings().LyricsOn();
+  }
+  bool LyricsOn() const override { return AppSettings().LyricsOn(); }
+  void ShowMenu(TrayMenuVariant variant) override { ShowTrayMenu(ProgramPanel()->window(), variant); }
+  void WriteStyle(IslandStyle style) override {
+    AppSettings().WriteStyle(style);
+    links::ApplyIslandSettings();
+  }
+  IslandStyle Style() const override { return AppSettings().Style(); }
+  Theme CurrentTheme() const override { return AppSettings().CurrentTheme(); }
+  void OpenUri(const std::wstring& uri) override {
+    ShellExecuteW(nullptr, L"open", uri.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  }
+};
+
+// The Wi-Fi, Bluetooth and brightness back ends add their tasks here.
+class NoPageWork final : public PageWork {
+ public:
+  std::optional<TaskBody> RefreshTask(Page, bool) override { return std::nullopt; }
+};
+
+// One detached thread per task, in the multithreaded apartment.
+class WorkerThreads final : public TaskLauncher {
+ public:
+  void Launch(std::function<void()> job) override {
+    std::thread([job = std::move(job)] {
+      const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+      job();
+      if (SUCCEEDED(com)) CoUninitialize();
+    }).detach();
+  }
+};
+
+}  // namespace
+
+TaskLauncher& WorkerThreadLauncher() {
+  static WorkerThreads* launcher = new WorkerThreads;
+  return *launcher;
+}
+
+QuickControlsWindow* ProgramPanel() {
+  // Never destroyed: detached task threads may still post to it at exit.
+  static ProgramIsland* island = new ProgramIsland;
+  static ProgramMedia* media = new ProgramMedia;
+  static EndpointVolume* volume = new EndpointVolume;
+  static ProgramHost* host = new ProgramHost;
+  static NoPageWork* work = new NoPageWork;
+  static QuickControlsWindow* panel =
+      new QuickControlsWindow(nullptr, PanelSeams{*island, *media, *volume, *host, *work, WorkerThreadLauncher()});
+  return panel;
+}
+
+}  // namespace quick
+
+IslandPanel& WindowsIslandPanel() { return *quick::ProgramPanel(); }
+
+void CreateQuickControlsPanel(HWND island) {
+  quick::QuickControlsWindow* panel = quick::ProgramPanel();
+  panel->AttachIsland(island);
+  panel->Create();
+}
+
+namespace links {
+
+bool PanelPreFilter(MSG& message) { return quick::ProgramPanel()->PreTranslate(message); }
+void ClosePanel() { quick::ProgramPanel()->Close(); }
+
+}  // namespace links
+}  // namespace notch

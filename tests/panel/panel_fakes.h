@@ -1,0 +1,186 @@
+#pragma once
+#include <gtest/gtest.h>
+
+// Fakes of the panel's ports: a window that keeps its controls as data, an
+// island and seams that record what they were asked, and a launcher that
+// holds jobs until the test runs them.
+#include <deque>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "panel/panel_ports.h"
+#include "panel/quick_panel.h"
+
+namespace notch::quick::testing {
+
+class FakeWindow final : public PanelWindow {
+ public:
+  ManualClock clock_{1000.0};
+  std::map<int, std::wstring> texts;
+  std::map<int, bool> enabled;
+  std::vector<PageLayout> created;
+  int slider = -1;
+  int focused = 0;
+  bool visible = false;
+  bool fade_clock = false;
+  bool tick_timer = false;
+  std::vector<std::uint8_t> alphas;
+  int hides = 0;
+  bool foreground = false, cursor = false;
+
+  const Clock& clock() const override { return clock_; }
+  void CreateControls(const PageLayout& layout) override {
+    created.push_back(layout);
+    for (const PanelControl& c : layout.controls) {
+      texts[c.id] = c.text;
+      enabled[c.id] = c.enabled;
+    }
+  }
+  void DestroyControls() override {
+    texts.clear();
+    enabled.clear();
+  }
+  void SetText(int id, const std::wstring& text) override {
+    if (texts.count(id)) texts[id] = text;
+  }
+  std::wstring Text(int id) const override {
+    const auto found = texts.find(id);
+    return found == texts.end() ? std::wstring() : found->second;
+  }
+  void Enable(int id, bool on) override {
+    if (enabled.count(id)) enabled[id] = on;
+  }
+  void SetSlider(int value) override { slider = value; }
+  void Focus(int id) override { focused = id; }
+  void Redraw() override {}
+  void SetAlpha(std::uint8_t alpha) override { alphas.push_back(alpha); }
+  void SetFadeClock(bool on) override { fade_clock = on; }
+  void SetTickTimer(bool on) override { tick_timer = on; }
+  void Hide() override {
+    visible = false;
+    ++hides;
+  }
+  bool Visible() const override { return visible; }
+  bool ForegroundOwnedByPanel() const override { return foreground; }
+  bool CursorInside() const override { return cursor; }
+};
+
+class FakeIsland final : public PanelIsland {
+ public:
+  int expands = 0, collapses = 0, size_changes = 0, pings = 0, focus_losses = 0;
+  std::vector<int> pages;
+  bool reduce_motion = false;
+  std::function<void()> on_expand;
+  void ExpandQuickControls() override {
+    ++expands;
+    if (on_expand) on_expand();
+  }
+  void SetPage(int page) override { pages.push_back(page); }
+  void Collapse() override { ++collapses; }
+  void PanelSizeChanged() override { ++size_changes; }
+  void ActivityPing() override { ++pings; }
+  void PanelLostFocus() override { ++focus_losses; }
+  bool ReduceMotion() const override { return reduce_motion; }
+};
+
+class FakeMedia final : public MediaControls {
+ public:
+  bool available = false, playing = false;
+  std::vector<MediaCommandKind> sent;
+  bool Available() const override { return available; }
+  bool Playing() const override { return playing; }
+  void Send(MediaCommandKind command) override { sent.push_back(command); }
+};
+
+class FakeVolume final : public VolumeControl {
+ public:
+  std::optional<VolumeReading> reading = VolumeReading{0.5f, false};
+  std::optional<VolumeReading> Read() override { return reading; }
+  void SetLevel(float level) override {
+    if (reading) reading->level = level;
+  }
+  void ToggleMute() override {
+    if (reading) reading->muted = !reading->muted;
+  }
+};
+
+class FakeHost final : public PanelHost {
+ public:
+  bool lyrics = true;
+  IslandStyle style = IslandStyle::Notch;
+  Theme theme = Theme::Sequoia;
+  std::vector<TrayMenuVariant> menus;
+  std::vector<std::wstring> uris;
+  std::function<void()> during_menu;
+  bool ToggleLyrics() override { return lyrics = !lyrics; }
+  bool LyricsOn() const override { return lyrics; }
+  void ShowMenu(TrayMenuVariant variant) override {
+    menus.push_back(variant);
+    if (during_menu) during_menu();
+  }
+  void WriteStyle(IslandStyle s) override { style = s; }
+  IslandStyle Style() const override { return style; }
+  Theme CurrentTheme() const override { return theme; }
+  void OpenUri(const std::wstring& uri) override { uris.push_back(uri); }
+};
+
+// Hands out a refresh task per call; `body` decides what it does.
+class FakeWork final : public PageWork {
+ public:
+  std::vector<std::pair<Page, bool>> asked;
+  std::function<Continuation(const std::atomic<bool>&)> body = [](const std::atomic<bool>&) {
+    return Continuation([](QuickPanel& panel) { panel.ShowStatus(L"refreshed", false); });
+  };
+  std::optional<TaskBody> RefreshTask(Page page, bool rescan) override {
+    asked.emplace_back(page, rescan);
+    return TaskBody(body);
+  }
+};
+
+class HeldLauncher final : public TaskLauncher {
+ public:
+  std::deque<std::function<void()>> jobs;
+  void Launch(std::function<void()> job) override { jobs.push_back(std::move(job)); }
+  void RunNext() {
+    auto job = std::move(jobs.front());
+    jobs.pop_front();
+    job();
+  }
+};
+
+struct PanelRig {
+  FakeWindow window;
+  FakeIsland island;
+  FakeMedia media;
+  FakeVolume volume;
+  FakeHost host;
+  FakeWork work;
+  HeldLauncher launcher;
+  int finished_posts = 0;
+  QuickPanel panel{PanelServices{window, island, media, volume, host, work, launcher}, [this] { ++finished_posts; }};
+
+  // The island's first ShowPanel after page 5 expanded.
+  void Open() {
+    panel.Show({});
+    window.visible = true;
+  }
+};
+
+}  // namespace notch::quick::testing
+
+#include "host/language.h"
+
+namespace notch::quick::testing {
+
+// Panel texts are checked in English.
+class EnglishTextsTest : public ::testing::Test {
+ protected:
+  EnglishTextsTest() : saved_(LanguageFlag()) { SetLanguageFlag(kEnglish); }
+  ~EnglishTextsTest() override { SetLanguageFlag(saved_); }
+
+ private:
+  int saved_;
+};
+
+}  // namespace notch::quick::testing

@@ -1,0 +1,99 @@
+// The Quick Controls panel inside TemboNotch.exe: the Quick Search hot key
+// typed on the keyboard opens it on its Search page at the page's size, and
+// Esc, passing through the program's main loop, closes it again.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "common/app_messages.h"
+#include "message_pump.h"
+#include "panel/panel_page.h"
+#include "panel/panel_rules.h"
+#include "roaming_settings.h"
+#include "tembo_notch_process.h"
+
+namespace notch {
+namespace {
+
+void PressAltSpace() {
+  std::vector<INPUT> inputs;
+  const auto key = [&inputs](WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  key(VK_MENU, false);
+  key(VK_SPACE, false);
+  key(VK_SPACE, true);
+  key(VK_MENU, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+TEST(QuickControlsProcessTest, SearchHotKeyOpensSearchAndEscClosesIt) {
+  testing::ScopedSettingsFile defaults;
+  testing::TemboNotchProcess program;
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(program.WaitUntilIdle());
+  const HWND island = testing::FindProcessWindow(L"ShellIlha", program.id());
+  ASSERT_NE(island, nullptr);
+
+  PressAltSpace();
+  HWND panel = nullptr;
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());
+    return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kSearchEdit) != nullptr;
+  }));
+  const unsigned dpi = GetDpiForWindow(island);
+  const quick::PanelSize size = quick::PageSize(quick::Page::Search, {});
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    RECT rect{};
+    GetWindowRect(panel, &rect);
+    return rect.right - rect.left == quick::ScaleDip(size.w, dpi) &&
+           rect.bottom - rect.top == quick::ScaleDip(size.h, dpi);
+  }));
+  for (int id : {quick::control::kBack, quick::control::kList, quick::control::kAct, quick::control::kTerminal}) {
+    EXPECT_NE(GetDlgItem(panel, id), nullptr) << id;
+  }
+
+  // Opened straight into Search with an empty box: Esc collapses the island.
+  PostMessageW(GetDlgItem(panel, quick::control::kSearchEdit), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(testing::PumpUntil([&] { return !IsWindowVisible(panel); }));
+  EXPECT_EQ(program.Close(), 0u);
+}
+
+TEST(QuickControlsProcessTest, TrayItemOpensHomeAndEscReturnsTheIslandToMedia) {
+  testing::ScopedSettingsFile defaults;
+  testing::TemboNotchProcess program;
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(program.WaitUntilIdle());
+  const HWND host = program.HostWindow();
+  ASSERT_NE(host, nullptr);
+  // The tray menu, then the keys its loop reads: Quick Controls is the third
+  // item from the bottom.
+  PostMessageW(host, host_message::kTrayIcon, 1, WM_RBUTTONUP);
+  for (const WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageW(host, WM_KEYDOWN, key, 0);
+  HWND panel = nullptr;
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());
+    return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kCustomize) != nullptr;
+  }));
+  EXPECT_EQ(GetDlgItem(panel, quick::control::kBack), nullptr);  // Home has no header
+  const HWND island = testing::FindProcessWindow(L"ShellIlha", program.id());
+  const quick::PanelSize size = quick::PageSize(quick::Page::Home, {});
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    RECT rect{};
+    GetWindowRect(panel, &rect);
+    return rect.right - rect.left == quick::ScaleDip(size.w, GetDpiForWindow(island));
+  }));
+  // Esc on Home: back to the island's media page, which closes the panel.
+  PostMessageW(GetDlgItem(panel, quick::control::kCustomize), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(testing::PumpUntil([&] { return !IsWindowVisible(panel); }));
+  EXPECT_EQ(program.Close(), 0u);
+}
+
+}  // namespace
+}  // namespace notch

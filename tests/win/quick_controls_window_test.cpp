@@ -1,0 +1,385 @@
+// The Quick Controls window over a real island window: it opens at the
+// island's size on the right page, its controls exist with their ids, the
+// buttons and the slider reach their actions, and Esc walks back. With
+// NOTCH_SNAPSHOTS naming a folder it saves a picture of every page there.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "activities/media_state.h"
+#include "common/ini_document.h"
+#include "common/text.h"
+#include "host/host_state.h"
+#include "host/language.h"
+#include "host/settings.h"
+#include "host/tray_menu_win.h"
+#include "message_pump.h"
+#include "panel/panel_fakes.h"
+#include "panel/quick_controls_win.h"
+#include "render/graphics_device_win.h"
+#include "shell/ilha/island.h"
+#include "shell/ilha/island_platform_win.h"
+#include "shell/ilha/island_win.h"
+#include "shell/ilha/virtual_island.h"
+#include "snapshots/png_file_win.h"
+
+namespace notch::quick {
+namespace {
+
+// The panel's island operations on the test's island.
+class TestIsland final : public PanelIsland {
+ public:
+  Island* island = nullptr;
+  int pings = 0;
+  void ExpandQuickControls() override { island->OpenQuickControls(); }
+  void SetPage(int page) override { island->SetPage(page); }
+  void Collapse() override { island->Collapse(); }
+  void PanelSizeChanged() override { island->OnPanelSizeChanged(); }
+  void ActivityPing() override { ++pings; }
+  void PanelLostFocus() override {}
+  bool ReduceMotion() const override { return false; }
+};
+
+// Jobs run on the window thread when launched: the tests here need no
+// worker, only the hand-back through the future and the posted message.
+class InPlaceLauncher final : public TaskLauncher {
+ public:
+  void Launch(std::function<void()> job) override { job(); }
+};
+
+// The settings changes of the panel over a settings file, with the real
+// theme and auto-hide menus; `keys` are read by the next menu's loop.
+class MenuHost final : public PanelHost {
+ public:
+  explicit MenuHost(Settings& settings) : settings_(settings) {}
+  HWND owner = nullptr;
+  std::vector<WORD> keys;
+  bool held_during_menu = false;
+  std::function<bool()> holds;
+  bool ToggleLyrics() override {
+    settings_.Toggle(setting::kLyrics);
+    return settings_.LyricsOn();
+  }
+  bool LyricsOn() const override { return settings_.LyricsOn(); }
+  void ShowMenu(TrayMenuVariant variant) override {
+    for (const WORD key : keys) PostMessageW(owner, WM_KEYDOWN, key, 0);
+    keys.clear();
+    held_during_menu = holds && holds();
+    // Should the keys go astray, the menu closes itself instead of waiting.
+    const UINT_PTR guard = SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+    ShowTrayMenu(owner, variant, settings_);
+    KillTimer(nullptr, guard);
+  }
+  void WriteStyle(IslandStyle style) override { settings_.WriteStyle(style); }
+  IslandStyle Style() const override { return settings_.Style(); }
+  Theme CurrentTheme() const override { return settings_.CurrentTheme(); }
+  void OpenUri(const std::wstring&) override {}
+
+ private:
+  Settings& settings_;
+};
+
+class QuickControlsWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    saved_language_ = LanguageFlag();
+    SetLanguageFlag(kEnglish);
+    ASSERT_TRUE(RegisterIslandWindowClass(GetModuleHandleW(nullptr)));
+    layered_ = !CompositionAvailable();
+    window_ = CreateIslandWindow(GetModuleHandleW(nullptr), layered_);
+    ASSERT_NE(window_, nullptr);
+    platform_ = std::make_unique<WindowsIslandPlatform>(window_, layered_);
+    panel_ = std::make_unique<QuickControlsWindow>(
+        window_, PanelSeams{island_port_, media_port_, volume_, host_port_, work_, launcher_});
+    island_ = std::make_unique<Island>(*platform_, *panel_, activities_, settings_, host_, media_);
+    island_port_.island = island_.get();
+    AttachIsland(window_, island_.get());
+    ASSERT_TRUE(panel_->Create());
+    island_->Start();
+  }
+  void TearDown() override {
+    panel_.reset();
+    if (window_ != nullptr) {
+      AttachIsland(window_, nullptr);
+      DestroyWindow(window_);
+    }
+    SetLanguageFlag(saved_language_);
+  }
+
+  // Until the island has settled with the panel shown on `page`.
+  void OpenOn(Page page) {
+    ASSERT_TRUE(notch::testing::PumpUntil([&] {
+      return panel_->panel().open() && panel_->panel().page() == page && !island_->record().animating &&
+             IsWindowVisible(panel_->window()) && panel_->panel().fade_factor() >= 1.0;
+    })) << PageName(page);
+  }
+  HWND Child(int id) const { return GetDlgItem(panel_->window(), id); }
+  void Click(int id) {
+    SendMessageW(panel_->window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Child(id)));
+  }
+  // A key as the main loop hands it over: through the key filter first.
+  bool PressKey(WPARAM key, HWND target) {
+    MSG message{target, WM_KEYDOWN, key, 0, 0, {}};
+    return panel_->PreTranslate(message);
+  }
+  void Snapshot(Page page) {
+    const std::optional<std::wstring> folder = []() -> std::optional<std::wstring> {
+      wchar_t buffer[MAX_PATH] = {};
+      const DWORD length = GetEnvironmentVariableW(L"NOTCH_SNAPSHOTS", buffer, MAX_PATH);
+      if (length == 0 || length >= MAX_PATH) return std::nullopt;
+      return std::wstring(buffer);
+    }();
+    if (!folder) return;
+    RedrawWindow(panel_->window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    notch::testing::PumpUntil([] { return false; }, 150);
+    RECT rect{};
+    GetWindowRect(panel_->window(), &rect);
+    // The island's outline around the panel belongs in the picture.
+    InflateRect(&rect, 16, 16);
+    rect.top = std::max<LONG>(rect.top, 0);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    auto* pixels = static_cast<std::uint8_t*>(bits);
+    for (int i = 0; i < width * height; ++i) pixels[i * 4 + 3] = 255;
+    const std::wstring path = *folder + L"\\panel-" + Utf8ToWide(std::string(PageName(page))) + L".png";
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // WIC
+    EXPECT_TRUE(snapshots::WritePng(path, width, height,
+                                    {pixels, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4}));
+    if (SUCCEEDED(com)) CoUninitialize();
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+  }
+
+  int saved_language_ = kEnglish;
+  IniDocument file_ = IniDocument::Parse(L"[Notch]\n");
+  Settings settings_{file_};
+  HostState host_;
+  MediaState media_;
+  VirtualActivities activities_;
+  TestIsland island_port_;
+  testing::FakeMedia media_port_;
+  testing::FakeVolume volume_;
+  testing::FakeHost host_port_;
+  testing::FakeWork work_;
+  InPlaceLauncher launcher_;
+  bool layered_ = false;
+  HWND window_ = nullptr;
+  std::unique_ptr<WindowsIslandPlatform> platform_;
+  std::unique_ptr<QuickControlsWindow> panel_;
+  std::unique_ptr<Island> island_;
+};
+
+TEST_F(QuickControlsWindowTest, WindowHasItsClassTitleStylesAndTooltip) {
+  HWND panel = panel_->window();
+  wchar_t text[64] = {};
+  GetClassNameW(panel, text, 64);
+  EXPECT_STREQ(text, L"TemboNotchQuickControls");
+  GetWindowTextW(panel, text, 64);
+  EXPECT_STREQ(text, L"Notch Quick Controls");
+  const LONG_PTR ex_style = GetWindowLongPtrW(panel, GWL_EXSTYLE);
+  for (const LONG_PTR flag : {LONG_PTR{WS_EX_LAYERED}, LONG_PTR{WS_EX_CONTROLPARENT}, LONG_PTR{WS_EX_TOOLWINDOW}})
+    EXPECT_TRUE(ex_style & flag);
+  EXPECT_TRUE(GetWindowLongPtrW(panel, GWL_STYLE) & WS_POPUP);
+  EXPECT_EQ(GetWindow(panel, GW_OWNER), window_);
+  EXPECT_FALSE(IsWindowVisible(panel));
+}
+
+TEST_F(QuickControlsWindowTest, QuickSearchOpensOnSearchAtTheIslandsSizeAndEscWalksBack) {
+  island_->OpenQuickSearch();
+  OpenOn(Page::Search);
+  const unsigned dpi = GetDpiForWindow(window_);
+  RECT rect{};
+  GetWindowRect(panel_->window(), &rect);
+  EXPECT_EQ(rect.right - rect.left, ScaleDip(428, dpi));
+  EXPECT_EQ(rect.bottom - rect.top, ScaleDip(368, dpi));
+  // The island has grown around the panel: no clipping region is left.
+  RECT box{};
+  EXPECT_EQ(GetWindowRgnBox(panel_->window(), &box), ERROR);
+  for (int id : {control::kBack, control::kDefaultBrowser, control::kSettings, control::kSearchEdit, control::kList,
+                 control::kAct, control::kTerminal, control::kStatus}) {
+    EXPECT_NE(Child(id), nullptr) << id;
+  }
+  Snapshot(Page::Search);
+
+  // Text in the box: Esc only clears it.
+  SetWindowTextW(Child(control::kSearchEdit), L"notes");
+  EXPECT_TRUE(PressKey(VK_ESCAPE, Child(control::kSearchEdit)));
+  EXPECT_EQ(GetWindowTextLengthW(Child(control::kSearchEdit)), 0);
+  EXPECT_EQ(panel_->panel().page(), Page::Search);
+  // Opened straight into Search: the next Esc collapses the island.
+  EXPECT_TRUE(PressKey(VK_ESCAPE, Child(control::kSearchEdit)));
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return !island_->record().animating; }));
+  EXPECT_NE(island_->record().state, IslandState::Expanded);
+  EXPECT_FALSE(panel_->panel().open());
+  EXPECT_FALSE(IsWindowVisible(panel_->window()));
+}
+
+TEST_F(QuickControlsWindowTest, TrayItemOpensHomeAndTheTilesReachTheirActions) {
+  media_port_.available = true;
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  RECT rect{};
+  GetWindowRect(panel_->window(), &rect);
+  EXPECT_EQ(rect.right - rect.left, ScaleDip(244, GetDpiForWindow(window_)));
+  EXPECT_NE(Child(control::kCustomize), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(Child(control::kPlayPause)));
+  Snapshot(Page::Home);
+  Click(control::kPrevious);
+  Click(control::kPlayPause);
+  Click(control::kNext);
+  EXPECT_EQ(media_port_.sent,
+            (std::vector<MediaCommandKind>{MediaCommandKind::Previous, MediaCommandKind::TogglePlayPause,
+                                           MediaCommandKind::Next}));
+  Click(control::kLyrics);
+  EXPECT_FALSE(host_port_.lyrics);
+  wchar_t text[64] = {};
+  GetWindowTextW(Child(control::kLyrics), text, 64);
+  EXPECT_STREQ(text, L"Lyrics off");
+
+  // Esc on Home returns the island to its media page.
+  EXPECT_TRUE(PressKey(VK_ESCAPE, panel_->window()));
+  EXPECT_EQ(island_->record().page, 0);
+}
+
+TEST_F(QuickControlsWindowTest, SoundSliderAndMuteReachTheVolume) {
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  Click(control::kSoundPage);
+  OpenOn(Page::Sound);
+  HWND slider = Child(control::kSlider);
+  ASSERT_NE(slider, nullptr);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 100);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 50);
+  SendMessageW(slider, TBM_SETPOS, TRUE, 30);
+  SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+  EXPECT_FLOAT_EQ(volume_.reading->level, 0.30f);
+  Click(control::kMute);
+  EXPECT_TRUE(volume_.reading->muted);
+  Snapshot(Page::Sound);
+  // Esc on a settings page goes Home.
+  EXPECT_TRUE(PressKey(VK_ESCAPE, slider));
+  EXPECT_EQ(panel_->panel().page(), Page::Home);
+}
+
+TEST_F(QuickControlsWindowTest, NotchSettingsStyleThemeAndAutoHide) {
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  Click(control::kNotchPage);
+  OpenOn(Page::NotchSettings);
+  Click(control::kStylePill);
+  EXPECT_EQ(host_port_.style, IslandStyle::Pill);
+  wchar_t text[128] = {};
+  GetWindowTextW(GetDlgItem(panel_->window(), 0xFFFF), text, 128);  // the first label without an id
+  bool held = false;
+  host_port_.during_menu = [&] { held = panel_->Busy(); };
+  Click(control::kTheme);
+  Click(control::kAutoHide);
+  EXPECT_TRUE(held);
+  EXPECT_EQ(host_port_.menus, (std::vector<TrayMenuVariant>{TrayMenuVariant::Theme, TrayMenuVariant::AutoHide}));
+  Snapshot(Page::NotchSettings);
+}
+
+// A task on a real worker thread: COM is multithreaded there, the result
+// comes back through the future when the panel's WM_APP + 1 arrives, and a
+// throwing task leaves the fallback message.
+TEST_F(QuickControlsWindowTest, WorkerTaskRunsInTheMultithreadedApartmentAndHandsBackItsResult) {
+  QuickControlsWindow panel(window_,
+                            PanelSeams{island_port_, media_port_, volume_, host_port_, work_, WorkerThreadLauncher()});
+  ASSERT_TRUE(panel.Create());
+  panel.panel().Show({});
+  panel.panel().SetupPage(Page::Sound, true);
+  ASSERT_TRUE(panel.panel().Start([](const std::atomic<bool>&) {
+    APTTYPE type = APTTYPE_STA;
+    APTTYPEQUALIFIER qualifier = APTTYPEQUALIFIER_NONE;
+    const bool mta = SUCCEEDED(CoGetApartmentType(&type, &qualifier)) && type == APTTYPE_MTA;
+    const DWORD thread = GetCurrentThreadId();
+    return Continuation([mta, thread](QuickPanel& p) {
+      p.ShowStatus(std::wstring(mta ? L"mta " : L"sta ") + (thread != GetCurrentThreadId() ? L"worker" : L"same"),
+                   false);
+    });
+  }));
+  const auto status = [&] {
+    wchar_t text[128] = {};
+    GetWindowTextW(GetDlgItem(panel.window(), control::kStatus), text, 128);
+    return std::wstring(text);
+  };
+  // Timer 1 is stopped: only the finished message can deliver the result.
+  panel.SetTickTimer(false);
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return status() == L"mta worker"; }));
+  ASSERT_TRUE(panel.panel().Start([](const std::atomic<bool>&) -> Continuation { throw 1; }));
+  ASSERT_TRUE(notch::testing::PumpUntil(
+      [&] { return status() == L"Windows could not complete the request. Try again or open Settings."; }));
+  EXPECT_TRUE(panel.panel().slot().Idle());
+}
+
+TEST_F(QuickControlsWindowTest, ThemeAndAutoHideButtonsChangeTheSettingsThroughTheirMenus) {
+  IniDocument file = IniDocument::Parse(L"[Notch]\n");
+  Settings settings{file};
+  MenuHost host(settings);
+  host.owner = panel_->window();
+  host.holds = [&] { return panel_->Busy(); };
+  QuickControlsWindow panel(window_, PanelSeams{island_port_, media_port_, volume_, host, work_, launcher_});
+  ASSERT_TRUE(panel.Create());
+  host.owner = panel.window();
+  panel.panel().Show({});
+  ShowWindow(panel.window(), SW_SHOWNA);
+  panel.panel().SetupPage(Page::NotchSettings, true);
+  const auto click = [&](int id) {
+    SendMessageW(panel.window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(panel.window(), id)));
+  };
+  host.holds = [&] { return panel.Busy(); };
+  host.keys = {VK_UP, VK_RETURN};  // the last theme: Leopard
+  click(control::kTheme);
+  EXPECT_EQ(settings.CurrentTheme(), Theme::Leopard);
+  EXPECT_TRUE(host.held_during_menu);
+  host.keys = {VK_DOWN, VK_DOWN, VK_RETURN};
+  click(control::kAutoHide);
+  EXPECT_EQ(settings.Read(setting::kAutoHideSeconds), L"10");
+  click(control::kStyleActivity);
+  EXPECT_EQ(settings.Style(), IslandStyle::ActivityOnly);
+  click(control::kLyrics);  // not on this page: nothing happens to the file
+  EXPECT_TRUE(settings.LyricsOn());
+}
+
+TEST_F(QuickControlsWindowTest, EveryPageHasItsControlsAndAPicture) {
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  for (int value = 1; value < kPageCount; ++value) {
+    const Page page = static_cast<Page>(value);
+    panel_->panel().OpenPanelAt(page);
+    OpenOn(page);
+    const PageLayout layout = BuildPage(page, {});
+    for (const PanelControl& c : layout.controls) {
+      if (c.id >= 0) {
+        EXPECT_NE(Child(c.id), nullptr) << PageName(page) << " " << c.id;
+      }
+    }
+    RECT rect{};
+    GetWindowRect(panel_->window(), &rect);
+    EXPECT_EQ(rect.bottom - rect.top, ScaleDip(panel_->panel().size().h, GetDpiForWindow(window_)));
+    Snapshot(page);
+  }
+  // Back on Search settings returns to Search.
+  panel_->panel().OpenPanelAt(Page::SearchSettings);
+  OpenOn(Page::SearchSettings);
+  Click(control::kBack);
+  EXPECT_EQ(panel_->panel().page(), Page::Search);
+}
+
+}  // namespace
+}  // namespace notch::quick
