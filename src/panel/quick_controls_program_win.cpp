@@ -3,13 +3,12 @@
 // host links and island ports that reach it.
 #include <objbase.h>
 #include <shellapi.h>
-#include <wrl/client.h>
 
 #include <thread>
 
 #include "activities/media_requests.h"
 #include "activities/media_state.h"
-#include "common/core_audio_win.h"
+#include "host/host_audio_win.h"
 #include "host/host_links_win.h"
 #include "host/host_state.h"
 #include "host/startup_win.h"
@@ -22,8 +21,6 @@
 namespace notch {
 namespace quick {
 namespace {
-
-using Microsoft::WRL::ComPtr;
 
 class ProgramIsland final : public PanelIsland {
  public:
@@ -65,46 +62,16 @@ class ProgramMedia final : public MediaControls {
 
 // The default output's endpoint volume, looked up again after a second so
 // that a change of default device is followed.
-class EndpointVolume final : public VolumeControl {
+// The master volume through the host's one binding to the default output.
+class HostVolume final : public VolumeControl {
  public:
   std::optional<VolumeReading> Read() override {
-    IAudioEndpointVolume* volume = Endpoint();
-    float level = 0.0f;
-    BOOL muted = FALSE;
-    if (volume == nullptr || FAILED(volume->GetMasterVolumeLevelScalar(&level)) || FAILED(volume->GetMute(&muted))) {
-      endpoint_.Reset();
-      return std::nullopt;
-    }
-    return VolumeReading{level, muted != FALSE};
+    const AudioBinding& audio = HostAudio();
+    if (!audio.bound() || audio.last_level() < 0.0f) return std::nullopt;
+    return VolumeReading{audio.last_level(), audio.last_muted()};
   }
-  void SetLevel(float level) override {
-    if (IAudioEndpointVolume* volume = Endpoint()) volume->SetMasterVolumeLevelScalar(level, nullptr);
-  }
-  void ToggleMute() override {
-    IAudioEndpointVolume* volume = Endpoint();
-    BOOL muted = FALSE;
-    if (volume != nullptr && SUCCEEDED(volume->GetMute(&muted))) volume->SetMute(!muted, nullptr);
-  }
-
- private:
-  IAudioEndpointVolume* Endpoint() {
-    const ULONGLONG now = GetTickCount64();
-    if (endpoint_ && now - looked_up_ < 1000) return endpoint_.Get();
-    endpoint_.Reset();
-    looked_up_ = now;
-    ComPtr<IMMDeviceEnumerator> enumerator;
-    ComPtr<IMMDevice> device;
-    if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL, IID_PPV_ARGS(&enumerator))) ||
-        FAILED(enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &device)) ||
-        FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_ALL, nullptr,
-                                reinterpret_cast<void**>(endpoint_.GetAddressOf())))) {
-      endpoint_.Reset();
-    }
-    return endpoint_.Get();
-  }
-
-  ComPtr<IAudioEndpointVolume> endpoint_;
-  ULONGLONG looked_up_ = 0;
+  void SetLevel(float level) override { HostAudio().SetVolume(level); }
+  void ToggleMute() override { HostAudio().ToggleMute(); }
 };
 
 class ProgramHost final : public PanelHost {
@@ -156,7 +123,7 @@ QuickControlsWindow* ProgramPanel() {
   // Never destroyed: detached task threads may still post to it at exit.
   static ProgramIsland* island = new ProgramIsland;
   static ProgramMedia* media = new ProgramMedia;
-  static EndpointVolume* volume = new EndpointVolume;
+  static HostVolume* volume = new HostVolume;
   static ProgramHost* host = new ProgramHost;
   static NoPageWork* work = new NoPageWork;
   static QuickControlsWindow* panel =
