@@ -28,17 +28,17 @@ constexpr Reader kReaders[] = {notch::lyrics::ReadLrclib, notch::lyrics::ReadLyr
 constexpr ProviderId kSearches[] = {ProviderId::IsrcMatch, ProviderId::BiniLyrics};
 constexpr std::size_t kChoices = std::size(kReaders) + std::size(kSearches);
 
-constexpr std::wstring_view kContact = L"fuzz@example.org";
+const notch::lyrics::ServiceSettings kServices{L"fuzz@example.org", {}};
 
 void RunSearch(ProviderId id, std::string_view body) {
   const notch::LyricsQuery query{L"Title", L"Artist", L"Album", 200};
-  const auto first = notch::lyrics::FirstRequest(query, id, kContact);
+  const auto first = notch::lyrics::FirstRequest(query, id, kServices);
   const auto* request = std::get_if<notch::lyrics::ProviderRequest>(&first);
   notch::fuzzing::Require(request != nullptr);
   notch::testing::FakeHttpTransport transport;
   transport.Script(request->host, request->path, {200, {}, std::string(body)});
   notch::ManualClock clock;
-  const notch::lyrics::ProviderResult result = notch::lyrics::RunProvider({transport, clock}, query, id, kContact);
+  const notch::lyrics::ProviderResult result = notch::lyrics::RunProvider({transport, clock}, query, id, kServices);
   if (result.sheet) notch::fuzzing::CheckSheet(*result.sheet);
 }
 

@@ -38,7 +38,7 @@ TEST(TaskSlotThreadedTest, ResultCrossesBackThroughTheFuture) {
   ASSERT_TRUE(slot.Start([&](const std::atomic<bool>&) {
     std::unique_lock lock(gate_mutex);
     gate.wait(lock, [&] { return release; });
-    const int value = 42;
+    int value = 42;  // computed by the task; the continuation holds a copy
     return Continuation([value, &seen](QuickPanel&) { seen = value; });
   }));
   EXPECT_TRUE(slot.Outstanding());
