@@ -60,3 +60,8 @@ notch_cli_test(panel-page.home panel-page-home.json panel-page Home)
 notch_cli_test(panel-page.sound panel-page-sound.json panel-page Sound)
 notch_cli_test(panel-page.notch-quirks panel-page-notch-quirks.json panel-page NotchSettings --settings settings/quirks.ini)
 notch_cli_test(panel-page.search-portuguese panel-page-search-portuguese.json panel-page Search --settings settings/typical.ini)
+notch_cli_test(layout.empty layout-empty.json layout)
+notch_cli_test(layout.no-bar layout-no-bar.json layout home,timer)
+notch_cli_test(layout.repeated-keys layout-repeated-keys.json layout "wifi,wifi,home|")
+notch_cli_test(layout.header-overflow layout-header-overflow.json
+               layout "home,timer,clipboard,shelf,system,wifi,bluetooth,hotspot|bogus,Lyrics,lyrics")
