@@ -65,3 +65,4 @@ notch_cli_test(layout.no-bar layout-no-bar.json layout home,timer)
 notch_cli_test(layout.repeated-keys layout-repeated-keys.json layout "wifi,wifi,home|")
 notch_cli_test(layout.header-overflow layout-header-overflow.json
                layout "home,timer,clipboard,shelf,system,wifi,bluetooth,hotspot|bogus,Lyrics,lyrics")
+notch_cli_test(panel-page.home-six-rows panel-page-home-six-rows.json panel-page Home --settings settings/button-layout.ini)
