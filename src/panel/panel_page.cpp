@@ -4,6 +4,7 @@
 #include <array>
 
 #include "host/translate.h"
+#include "panel/button_layout.h"
 
 namespace notch::quick {
 namespace {
@@ -154,13 +155,7 @@ int TitleWidth(Page page, int panel_width) {
   return panel_width - 68;
 }
 
-std::vector<HomeTile> DefaultHomeTiles() {
-  return {
-      {control::kPrevious, L"Anterior"},       {control::kPlayPause, L"Tocar"},     {control::kNext, L"Próxima"},
-      {control::kLyrics, L"Letras ligadas"},   {control::kSearchPage, L"Pesquisa"}, {control::kWiFiPage, L"Wi-Fi"},
-      {control::kBluetoothPage, L"Bluetooth"}, {control::kSoundPage, L"Som"},       {control::kDisplayPage, L"Tela"},
-      {control::kNotchPage, L"Notch"}};
-}
+std::vector<int> DefaultHomeButtons() { return DefaultLayout().panel; }
 
 std::wstring StyleName(IslandStyle style) {
   switch (style) {
@@ -210,7 +205,9 @@ std::wstring PlayTileText(bool playing) { return playing ? T(L"Pausar") : T(L"To
 PageLayout BuildPage(Page page, const PageInputs& in) {
   PageLayout layout;
   layout.page = page;
-  layout.size = PageSize(page, in.size);
+  PageSizeInputs size = in.size;
+  if (page == Page::Home) size.home_tile_rows = HomeTileRows(in.home_buttons);
+  layout.size = PageSize(page, size);
   const int w = layout.size.w;
   const int h = layout.size.h;
   Builder b(layout);
@@ -228,17 +225,13 @@ PageLayout BuildPage(Page page, const PageInputs& in) {
 
   switch (page) {
     case Page::Home: {
-      int index = 0;
-      for (const HomeTile& tile : in.home_tiles) {
-        const int column = index % kHomeTilesPerRow;
-        const int row = index / kHomeTilesPerRow;
-        std::wstring text = T(tile.text);
+      for (const HomeTileRect& tile : HomeTileGrid(in.home_buttons)) {
+        std::wstring text = ButtonTooltip(tile.button);
         if (tile.id == control::kLyrics) text = LyricsTileText(in.lyrics_on);
         if (tile.id == control::kPlayPause) text = PlayTileText(in.media_playing);
-        PanelControl& c =
-            b.Add(tile.id, ControlKind::Button, text, {12 + 46 * column, 12 + 44 * row, 40, 38}, FontRole::Icon);
+        PanelControl& c = b.Add(tile.id, ControlKind::Button, text,
+                                {tile.left, tile.top, tile.right - tile.left, tile.bottom - tile.top}, FontRole::Icon);
         if (tile.id >= control::kPrevious && tile.id <= control::kNext) c.enabled = in.media_available;
-        ++index;
       }
       b.Button(control::kCustomize, L"Personalizar", {w - 114, h - 26, 102, 24});
       status = in.media_available ? T(L"Controles rápidos") : T(L"Nenhuma mídia tocando");

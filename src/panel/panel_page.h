@@ -122,18 +122,14 @@ PanelSize PageSize(int page_value, const PageSizeInputs& in);  // any stored val
 std::wstring PageTitle(Page page);
 int TitleWidth(Page page, int panel_width);
 
-// A Home tile until the button layout fills the grid.
-struct HomeTile {
-  int id;
-  const wchar_t* text;  // Portuguese source text
-};
-std::vector<HomeTile> DefaultHomeTiles();
-inline constexpr int kHomeTilesPerRow = 5;
+// The buttons of the Home page in order: the panel list of the default
+// button layout.
+std::vector<int> DefaultHomeButtons();
 
 // Everything SetupPage reads to build a page's controls.
 struct PageInputs {
   PageSizeInputs size;
-  std::vector<HomeTile> home_tiles = DefaultHomeTiles();
+  std::vector<int> home_buttons = DefaultHomeButtons();  // catalogue numbers
   IslandStyle style = IslandStyle::Notch;
   Theme theme = Theme::Sequoia;
   bool lyrics_on = true;

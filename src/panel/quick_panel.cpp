@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "host/translate.h"
+#include "panel/button_layout.h"
 #include "shell/ilha/island_types.h"
 
 namespace notch::quick {
@@ -64,7 +65,7 @@ PageInputs QuickPanel::Inputs() const {
   in.lyrics_on = s_.host.LyricsOn();
   in.media_available = s_.media.Available();
   in.media_playing = s_.media.Playing();
-  in.size.home_tile_rows = (static_cast<int>(in.home_tiles.size()) + kHomeTilesPerRow - 1) / kHomeTilesPerRow;
+  in.size.home_tile_rows = HomeTileRows(in.home_buttons);
   return in;
 }
 

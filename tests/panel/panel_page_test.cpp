@@ -105,5 +105,24 @@ TEST_F(PanelPageTest, HomeTilesFollowMediaAndLyrics) {
   EXPECT_FALSE(FindControl(BuildPage(Page::Home, {}), control::kPrevious)->enabled);
 }
 
+TEST_F(PanelPageTest, HomeTilesFollowTheButtonLayout) {
+  PageInputs in;
+  in.home_buttons = {6, 0, 15};  // one row of three
+  const PageLayout few = BuildPage(Page::Home, in);
+  EXPECT_EQ(few.size, (PanelSize{244, 164}));
+  EXPECT_EQ(FindControl(few, control::kBluetoothPage)->rect, (DipRect{12, 8, 44, 38}));
+  EXPECT_EQ(FindControl(few, control::kMediaPage)->text, L"Home");
+  EXPECT_EQ(FindControl(few, control::kLyrics)->rect, (DipRect{100, 8, 44, 38}));
+  EXPECT_EQ(FindControl(few, control::kNext), nullptr);
+
+  in.home_buttons.clear();
+  for (int button = 0; button < 16; ++button) in.home_buttons.push_back(button);
+  const PageLayout all = BuildPage(Page::Home, in);  // six rows: the taller page
+  EXPECT_EQ(all.size, (PanelSize{244, 204}));
+  EXPECT_EQ(FindControl(all, control::kCustomize)->rect, (DipRect{244 - 114, 204 - 26, 102, 24}));
+  EXPECT_EQ(FindControl(all, control::kClipboardPage)->text, L"Clipboard history");
+  EXPECT_EQ(FindControl(all, control::kLyrics)->rect, (DipRect{158, 142, 74, 34}));
+}
+
 }  // namespace
 }  // namespace notch::quick

@@ -16,11 +16,12 @@ extern const Command kLyricsPlanCommand;
 extern const Command kWlanProfileCommand;
 extern const Command kDownloadsCommand;
 extern const Command kPanelPageCommand;
+extern const Command kLayoutCommand;
 
 std::span<const Command> Commands() {
-  static const std::array commands = {kSettingsCommand,  kTrayMenuCommand, kLyricsCommand, kLyricsPlanCommand,
-                                      kIslandCommand,    kGeometryCommand, kSearchCommand, kWlanProfileCommand,
-                                      kDownloadsCommand, kPanelPageCommand};
+  static const std::array commands = {kSettingsCommand,  kTrayMenuCommand,  kLyricsCommand, kLyricsPlanCommand,
+                                      kIslandCommand,    kGeometryCommand,  kSearchCommand, kWlanProfileCommand,
+                                      kDownloadsCommand, kPanelPageCommand, kLayoutCommand};
   return commands;
 }
 
