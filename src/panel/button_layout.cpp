@@ -90,6 +90,13 @@ std::optional<int> ButtonFromKey(std::wstring_view key) {
   return std::nullopt;
 }
 
+std::optional<int> ButtonOfTile(int id) {
+  for (int i = 0; i < kButtonCount; ++i) {
+    if (kCatalogue[static_cast<std::size_t>(i)].id == id) return i;
+  }
+  return std::nullopt;
+}
+
 std::wstring ButtonTooltip(int button) {
   return ValidButton(button) ? T(kCatalogue[static_cast<std::size_t>(button)].tooltip) : std::wstring();
 }

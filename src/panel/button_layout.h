@@ -28,6 +28,8 @@ struct ButtonInfo {
 const std::array<ButtonInfo, kButtonCount>& ButtonCatalogue();
 // The button with `key` (exact, case-sensitive); nothing for any other text.
 std::optional<int> ButtonFromKey(std::wstring_view key);
+// The button whose Home tile has control id `id`.
+std::optional<int> ButtonOfTile(int id);
 std::wstring ButtonTooltip(int button);    // translated
 std::wstring ButtonShortName(int button);  // translated
 

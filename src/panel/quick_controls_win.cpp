@@ -8,6 +8,7 @@
 #include "common/app_messages.h"
 #include "common/debug_log.h"
 #include "host/translate.h"
+#include "panel/button_layout.h"
 #include "render/fonts.h"
 #include "render/frame_clock_win.h"
 
@@ -463,7 +464,11 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   DeleteObject(pen);
   wchar_t text[256] = {};
   GetWindowTextW(item.hwndItem, text, 256);
-  const wchar_t* shown = id == control::kBack ? L"\u2190" : text;
+  // A Home tile's window text is its tooltip; until the tiles draw their
+  // icons they show the button's short name, which fits.
+  const std::optional<int> tile = panel_.page() == Page::Home ? ButtonOfTile(id) : std::nullopt;
+  const std::wstring short_name = tile ? ButtonShortName(*tile) : std::wstring();
+  const wchar_t* shown = id == control::kBack ? L"\u2190" : !short_name.empty() ? short_name.c_str() : text;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_BTNTEXT) : disabled ? kMutedText : kWhite);
   HGDIOBJ old_font = SelectObject(dc, fonts_[0]);

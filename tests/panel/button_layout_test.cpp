@@ -49,6 +49,9 @@ TEST(ButtonLayoutTest, CatalogueKeysAndIdsAreUniqueAndExact) {
   EXPECT_FALSE(ButtonFromKey(L"Home").has_value());
   EXPECT_FALSE(ButtonFromKey(L" home").has_value());
   EXPECT_FALSE(ButtonFromKey(L"").has_value());
+  EXPECT_EQ(ButtonOfTile(138), 7);
+  EXPECT_EQ(ButtonOfTile(139), 0);
+  EXPECT_FALSE(ButtonOfTile(142).has_value());  // Customize is no button of the catalogue
 }
 
 TEST_F(ButtonTextsTest, ButtonTextsAreTranslated) {
