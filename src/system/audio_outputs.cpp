@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "host/translate.h"
+
 namespace notch::audio_out {
 
 std::vector<OutputEntry> OutputDevices(OutputEndpoints& endpoints, const std::wstring& default_id) {
@@ -27,9 +29,9 @@ bool SetDefaultOutput(OutputEndpoints& endpoints, const std::wstring& id, AudioB
 OutputRow RowFor(const OutputEntry& entry) {
   OutputRow row;
   row.name = entry.name;
-  row.detail = entry.is_default ? kDetailDefault : kDetailOther;
-  row.right = entry.is_default ? kActive : L"";
-  row.item_text = entry.is_default ? entry.name + L"  \u00B7  " + kActive : entry.name;
+  row.detail = Translate(entry.is_default ? kDetailDefault : kDetailOther);
+  if (entry.is_default) row.right = Translate(kActive);
+  row.item_text = entry.is_default ? entry.name + L"  \u00B7  " + row.right : entry.name;
   row.selected = entry.is_default;
   return row;
 }
@@ -42,10 +44,10 @@ int VolumePercent(float level) {
 
 SoundView ViewFor(const OutputSummary& summary, bool slider_captured) {
   SoundView view;
-  view.subtitle = summary.available ? summary.name : kNoOutput;
+  view.subtitle = summary.available ? summary.name : std::wstring(Translate(kNoOutput));
   if (!slider_captured) view.slider = VolumePercent(summary.level);
   view.label = summary.available ? std::to_wstring(VolumePercent(summary.level)) + L"%" : L"\u2014";
-  view.mute_text = summary.muted ? kMuted : kMute;
+  view.mute_text = Translate(summary.muted ? kMuted : kMute);
   view.controls_enabled = summary.available;
   return view;
 }
@@ -71,7 +73,8 @@ SwitchOutcome SwitchOutput(OutputEndpoints& endpoints, const OutputList& list, s
   if (entry.is_default) return outcome;
   outcome.attempted = true;
   outcome.switched = SetDefaultOutput(endpoints, entry.id, binding);
-  outcome.status = outcome.switched ? L"Switched output to " + entry.name + L"." : kSwitchFailed;
+  outcome.status =
+      outcome.switched ? Translate(kSwitchedTo) + entry.name + L"." : std::wstring(Translate(kSwitchFailed));
   return outcome;
 }
 

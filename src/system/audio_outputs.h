@@ -47,17 +47,19 @@ std::vector<OutputEntry> OutputDevices(OutputEndpoints& endpoints, const std::ws
 // default device.
 bool SetDefaultOutput(OutputEndpoints& endpoints, const std::wstring& id, AudioBinding& binding);
 
-inline constexpr wchar_t kNoDevices[] = L"No audio output devices found.";
-inline constexpr wchar_t kNoOutput[] = L"No audio output available";
-inline constexpr wchar_t kDetailDefault[] = L"Default playback device";
-inline constexpr wchar_t kDetailOther[] = L"Click to switch output";
-inline constexpr wchar_t kActive[] = L"Active";
-inline constexpr wchar_t kMuted[] = L"Muted";
-inline constexpr wchar_t kMute[] = L"Mute";
-inline constexpr wchar_t kSwitchFailed[] = L"Windows could not switch the audio output.";
+// The page's texts, in Portuguese: they pass through Translate.
+inline constexpr wchar_t kNoDevices[] = L"Nenhum dispositivo de saída de áudio encontrado.";
+inline constexpr wchar_t kNoOutput[] = L"Nenhuma saída de áudio disponível";
+inline constexpr wchar_t kDetailDefault[] = L"Dispositivo de reprodução padrão";
+inline constexpr wchar_t kDetailOther[] = L"Clique para trocar a saída";
+inline constexpr wchar_t kActive[] = L"Ativo";
+inline constexpr wchar_t kMuted[] = L"Silenciado";
+inline constexpr wchar_t kMute[] = L"Mudo";
+inline constexpr wchar_t kSwitchFailed[] = L"O Windows não conseguiu trocar a saída de áudio.";
+inline constexpr wchar_t kSwitchedTo[] = L"Saída trocada para ";
 inline constexpr wchar_t kSpeakerGlyph = L'\uE7F5';
 
-// One row of the output list.
+// One row of the output list; its texts are translated.
 struct OutputRow {
   std::wstring name;
   std::wstring detail;
@@ -67,7 +69,7 @@ struct OutputRow {
 };
 OutputRow RowFor(const OutputEntry& entry);
 
-// What the page shows of the default output.
+// What the page shows of the default output; its texts are translated.
 struct SoundView {
   std::wstring subtitle;
   std::optional<int> slider;  // nothing while the slider is captured

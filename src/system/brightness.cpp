@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/translate.h"
+
 namespace notch::brightness {
 
 std::int32_t ClampPercent(std::int32_t value) { return std::clamp<std::int32_t>(value, 0, 100); }
@@ -74,9 +76,9 @@ Coalescer::WriteView Coalescer::OnWritten(const Result& result, bool captured, b
   WriteView view;
   if (result.supported) {
     last_ = result;
-    view.status = kStatusDrag;
+    view.status = Translate(kStatusDrag);
   } else {
-    view.status = kStatusWriteFailed;
+    view.status = Translate(kStatusWriteFailed);
   }
   view.move_thumb = !pending_ && !captured;
   view.flush_now = pending_ && slot_idle;
@@ -92,12 +94,12 @@ ReadView Coalescer::OnRead(const Result& result, bool captured) {
       view.move_thumb = true;
       view.label = PercentLabel(result.value);
     }
-    view.subtitle = kSubtitleSupported;
-    view.status = kStatusDrag;
+    view.subtitle = Translate(kSubtitleSupported);
+    view.status = Translate(kStatusDrag);
   } else {
     view.label = kNoValue;
-    view.subtitle = kSubtitleUnavailable;
-    view.status = kStatusDdcHint;
+    view.subtitle = Translate(kSubtitleUnavailable);
+    view.status = Translate(kStatusDdcHint);
   }
   return view;
 }

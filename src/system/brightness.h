@@ -61,12 +61,13 @@ Result WmiBrightness(BrightnessWmi& wmi, const Request& request);
 // WMI, then DDC/CI when WMI did not report support.
 Result DisplayBrightness(BrightnessWmi& wmi, DdcMonitors& monitors, const Request& request);
 
-inline constexpr wchar_t kSubtitleChecking[] = L"Checking display brightness\u2026";
-inline constexpr wchar_t kSubtitleSupported[] = L"Built-in or primary display";
-inline constexpr wchar_t kSubtitleUnavailable[] = L"Brightness is unavailable on this display";
-inline constexpr wchar_t kStatusDrag[] = L"Drag the slider to adjust screen brightness.";
-inline constexpr wchar_t kStatusWriteFailed[] = L"Windows could not change the brightness.";
-inline constexpr wchar_t kStatusDdcHint[] = L"External monitors may require DDC/CI enabled.";
+// The page's texts, in Portuguese: they pass through Translate.
+inline constexpr wchar_t kSubtitleChecking[] = L"Verificando o brilho da tela\u2026";
+inline constexpr wchar_t kSubtitleSupported[] = L"Tela integrada ou principal";
+inline constexpr wchar_t kSubtitleUnavailable[] = L"O brilho não está disponível nesta tela";
+inline constexpr wchar_t kStatusDrag[] = L"Arraste o controle para ajustar o brilho da tela.";
+inline constexpr wchar_t kStatusWriteFailed[] = L"O Windows não conseguiu alterar o brilho.";
+inline constexpr wchar_t kStatusDdcHint[] = L"Monitores externos podem exigir o DDC/CI ativado.";
 inline constexpr wchar_t kNoValue[] = L"\u2014";
 
 std::wstring PercentLabel(std::int32_t value);
@@ -76,8 +77,8 @@ struct ReadView {
   bool slider_enabled = false;
   bool move_thumb = false;  // to the result's value
   std::wstring label;       // empty: leave the label alone
-  std::wstring subtitle;
-  std::wstring status;
+  std::wstring subtitle;    // translated
+  std::wstring status;      // translated
 };
 
 // The Display page's brightness state: the last result, the slider value
@@ -101,7 +102,7 @@ class Coalescer {
   std::optional<std::int32_t> Flush(bool force, std::uint64_t now_ms, bool can_start);
 
   struct WriteView {
-    std::wstring status;
+    std::wstring status;      // translated
     bool move_thumb = false;  // thumb and label to last().value
     bool flush_now = false;   // a newer value waits and the slot is idle: Flush(false)
   };

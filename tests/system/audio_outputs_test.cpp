@@ -6,8 +6,23 @@
 #include <map>
 #include <memory>
 
+#include "host/language.h"
+
 namespace notch::audio_out {
 namespace {
+
+// The page's texts are checked in English.
+class EnglishTexts : public ::testing::Test {
+ protected:
+  EnglishTexts() : saved_(LanguageFlag()) { SetLanguageFlag(kEnglish); }
+  ~EnglishTexts() override { SetLanguageFlag(saved_); }
+
+ private:
+  int saved_;
+};
+
+class OutputListTest : public EnglishTexts {};
+class SoundViewTest : public EnglishTexts {};
 
 // A machine with a few render endpoints, one of them the default: the
 // binding's view of it and the enumeration/switching view share it.
@@ -70,7 +85,7 @@ class FakeOutputs final : public OutputEndpoints {
   FakeMachine& machine_;
 };
 
-class AudioOutputsTest : public ::testing::Test {
+class AudioOutputsTest : public EnglishTexts {
  protected:
   AudioOutputsTest() : endpoints_(machine_), outputs_(machine_), binding_(clock_, [](float, bool) {}) {
     machine_.active = {{L"{a}", L"Speakers"}, {L"{b}", L"Headphones"}, {L"{c}", std::nullopt}};
@@ -153,7 +168,7 @@ TEST_F(AudioOutputsTest, SelectingTheDefaultOrNothingDoesNothing) {
   EXPECT_TRUE(machine_.switches.empty());
 }
 
-TEST(OutputListTest, RefillsOnForceOrWhenTheDefaultNameChanges) {
+TEST_F(OutputListTest, RefillsOnForceOrWhenTheDefaultNameChanges) {
   OutputList list;
   EXPECT_TRUE(list.NeedsRefill(false, L"Speakers"));  // first fill
   EXPECT_FALSE(list.NeedsRefill(false, L"Speakers"));
@@ -162,7 +177,7 @@ TEST(OutputListTest, RefillsOnForceOrWhenTheDefaultNameChanges) {
   EXPECT_FALSE(list.NeedsRefill(false, L"Headphones"));
 }
 
-TEST(SoundViewTest, ShowsTheDefaultOutputAndKeepsACapturedThumb) {
+TEST_F(SoundViewTest, ShowsTheDefaultOutputAndKeepsACapturedThumb) {
   SoundView view = ViewFor(OutputSummary{L"Speakers", 0.505f, true, true}, false);
   EXPECT_EQ(view.subtitle, L"Speakers");
   EXPECT_EQ(view.slider, 51);
@@ -180,7 +195,7 @@ TEST(SoundViewTest, ShowsTheDefaultOutputAndKeepsACapturedThumb) {
   EXPECT_FALSE(view.controls_enabled);
 }
 
-TEST(SoundViewTest, VolumePercentRoundsAndStaysInRange) {
+TEST_F(SoundViewTest, VolumePercentRoundsAndStaysInRange) {
   EXPECT_EQ(VolumePercent(0.0f), 0);
   EXPECT_EQ(VolumePercent(0.994f), 99);
   EXPECT_EQ(VolumePercent(0.995f), 100);

@@ -5,9 +5,23 @@
 #include <vector>
 
 #include "common/clock.h"
+#include "host/language.h"
 
 namespace notch::brightness {
 namespace {
+
+// The page's texts are checked in English.
+class EnglishTexts : public ::testing::Test {
+ protected:
+  EnglishTexts() : saved_(LanguageFlag()) { SetLanguageFlag(kEnglish); }
+  ~EnglishTexts() override { SetLanguageFlag(saved_); }
+
+ private:
+  int saved_;
+};
+
+class BrightnessViewTest : public EnglishTexts {};
+class BrightnessCoalescingTest : public EnglishTexts {};
 
 class FakeWmi final : public BrightnessWmi {
  public:
@@ -162,7 +176,7 @@ TEST(DisplayBrightnessTest, WmiFirstThenDdc) {
   EXPECT_FALSE(DisplayBrightness(wmi, nothing, {0, false}).supported);
 }
 
-TEST(BrightnessViewTest, ReadShowsSupportOrUnavailable) {
+TEST_F(BrightnessViewTest, ReadShowsSupportOrUnavailable) {
   Coalescer state;
   ReadView view = state.OnRead({}, false);
   EXPECT_FALSE(view.slider_enabled);
@@ -185,7 +199,7 @@ TEST(BrightnessViewTest, ReadShowsSupportOrUnavailable) {
 
 // A fast drag: thumb-track notifications every few ms from 0 to 100, then the
 // release. The single slot runs one write at a time, each taking `write_ms`.
-TEST(BrightnessCoalescingTest, FastDragWritesSpacedNeverOverlappingAndEndsWithTheLastValue) {
+TEST_F(BrightnessCoalescingTest, FastDragWritesSpacedNeverOverlappingAndEndsWithTheLastValue) {
   ManualClock clock(1000);
   Coalescer state;
   std::vector<std::pair<std::uint64_t, std::int32_t>> writes;
@@ -243,7 +257,7 @@ TEST(BrightnessCoalescingTest, FastDragWritesSpacedNeverOverlappingAndEndsWithTh
   EXPECT_FALSE(state.pending());
 }
 
-TEST(BrightnessCoalescingTest, FlushRules) {
+TEST_F(BrightnessCoalescingTest, FlushRules) {
   Coalescer state;
   EXPECT_FALSE(state.Flush(true, 0, true).has_value());             // nothing pending
   EXPECT_EQ(state.OnSlider(30, false, 1000, true), 30);             // first write goes at once
