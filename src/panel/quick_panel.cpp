@@ -247,6 +247,16 @@ void QuickPanel::RefreshVolume() {
   s_.window.SetText(control::kValue, reading->muted ? T(L"Mudo") : std::to_wstring(percent) + L"%");
 }
 
+void QuickPanel::ShowBrightness(const brightness::Result& result) {
+  const brightness::ReadView view = brightness_.OnRead(result, false);
+  if (page_ != Page::Display) return;
+  s_.window.Enable(control::kSlider, view.slider_enabled);
+  if (view.move_thumb) s_.window.SetSlider(result.value);
+  if (!view.label.empty()) s_.window.SetText(control::kValue, view.label);
+  s_.window.SetText(control::kSubtitle, view.subtitle);
+  ShowStatus(view.status, false);
+}
+
 void QuickPanel::RefreshHome() {
   const bool available = s_.media.Available();
   for (int id : {control::kPrevious, control::kPlayPause, control::kNext}) s_.window.Enable(id, available);

@@ -237,6 +237,29 @@ TEST_F(QuickPanelTest, OpenPanelAtSwitchesAnOpenPanel) {
   EXPECT_EQ(rig.island.size_changes, 2);  // Home, then Notch
 }
 
+TEST_F(QuickPanelTest, DisplayShowsTheBrightnessReadOrThatItIsUnavailable) {
+  rig.Open();
+  rig.work.body = [](const std::atomic<bool>&) {
+    return Continuation([](QuickPanel& p) { p.ShowBrightness({0, false}); });
+  };
+  panel.OpenPanelAt(Page::Display);
+  ASSERT_EQ(rig.launcher.jobs.size(), 1u);
+  EXPECT_FALSE(rig.window.enabled[control::kSlider]);
+  rig.launcher.RunNext();
+  panel.Tick();
+  EXPECT_FALSE(rig.window.enabled[control::kSlider]);
+  EXPECT_EQ(rig.window.texts[control::kSubtitle], L"Brightness is unavailable on this display");
+  EXPECT_EQ(rig.window.texts[control::kValue], L"\u2014");
+  EXPECT_EQ(rig.window.texts[control::kStatus], L"External monitors may require DDC/CI enabled.");
+
+  panel.ShowBrightness({35, true});
+  EXPECT_TRUE(rig.window.enabled[control::kSlider]);
+  EXPECT_EQ(rig.window.slider, 35);
+  EXPECT_EQ(rig.window.texts[control::kValue], L"35%");
+  EXPECT_EQ(rig.window.texts[control::kSubtitle], L"Built-in or primary display");
+  EXPECT_EQ(rig.window.texts[control::kStatus], L"Drag the slider to adjust screen brightness.");
+}
+
 TEST_F(QuickPanelTest, SoundPageFollowsAndSetsTheVolume) {
   rig.Open();
   panel.Command(control::kSoundPage);
