@@ -25,6 +25,8 @@
 #include "shell/ilha/island_win.h"
 #include "shell/ilha/virtual_island.h"
 #include "snapshots/png_file_win.h"
+#include "system/brightness_win.h"
+#include "win_test_support.h"
 
 namespace notch::quick {
 namespace {
@@ -379,6 +381,26 @@ TEST_F(QuickControlsWindowTest, EveryPageHasItsControlsAndAPicture) {
   OpenOn(Page::SearchSettings);
   Click(control::kBack);
   EXPECT_EQ(panel_->panel().page(), Page::Search);
+}
+
+// Wine has no monitor whose brightness WMI or DDC/CI reaches: the page says so.
+TEST_F(QuickControlsWindowTest, DisplayReadsTheBrightnessAndShowsItUnavailableUnderWine) {
+  work_.body = [](const std::atomic<bool>&) {
+    const brightness::Result result = brightness::DisplayBrightnessWin({0, false});
+    return Continuation([result](QuickPanel& p) { p.ShowBrightness(result); });
+  };
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  panel_->panel().OpenPanelAt(Page::Display);
+  OpenOn(Page::Display);
+  const auto text = [&](int id) { return panel_->Text(id); };
+  if (!notch::testing::RunningUnderWine()) GTEST_SKIP() << "a real display may have a brightness";
+  ASSERT_TRUE(notch::testing::PumpUntil([&] {
+    return text(control::kSubtitle) == L"Brightness is unavailable on this display";
+  })) << WideToUtf8(text(control::kSubtitle));
+  EXPECT_EQ(text(control::kStatus), L"External monitors may require DDC/CI enabled.");
+  EXPECT_FALSE(IsWindowEnabled(Child(control::kSlider)));
+  Snapshot(Page::Display);
 }
 
 }  // namespace
