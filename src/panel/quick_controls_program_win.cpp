@@ -107,6 +107,12 @@ class NoPageWork final : public PageWork {
     }
     return std::nullopt;
   }
+  std::optional<TaskBody> BrightnessWrite(int percent) override {
+    return TaskBody([percent](const std::atomic<bool>&) {
+      const brightness::Result result = brightness::DisplayBrightnessWin({percent, true});
+      return Continuation([result](QuickPanel& panel) { panel.BrightnessWritten(result); });
+    });
+  }
 };
 
 // One detached thread per task, in the multithreaded apartment.

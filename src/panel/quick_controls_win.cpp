@@ -608,7 +608,7 @@ LRESULT QuickControlsWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) 
       HWND slider = Control(control::kSlider);
       if (slider == nullptr || reinterpret_cast<HWND>(lparam) != slider) break;
       slider_dragging_ = LOWORD(wparam) == TB_THUMBTRACK;
-      panel_.SliderMoved(static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)));
+      panel_.SliderMoved(static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)), slider_dragging_);
       return 0;
     }
     case WM_MEASUREITEM: {

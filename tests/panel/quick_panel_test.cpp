@@ -260,6 +260,39 @@ TEST_F(QuickPanelTest, DisplayShowsTheBrightnessReadOrThatItIsUnavailable) {
   EXPECT_EQ(rig.window.texts[control::kStatus], L"Drag the slider to adjust screen brightness.");
 }
 
+TEST_F(QuickPanelTest, DisplaySliderWritesOneAtATimeSpacedAndAlwaysTheLastValue) {
+  rig.Open();
+  panel.OpenPanelAt(Page::Display);
+  rig.launcher.RunNext();  // the read
+  panel.Tick();
+  panel.SliderMoved(40, true);  // unsupported yet: nothing is written
+  EXPECT_TRUE(rig.work.brightness_writes.empty());
+  panel.ShowBrightness({50, true});
+
+  panel.SliderMoved(60, true);
+  EXPECT_EQ(rig.window.Text(control::kValue), L"60%");
+  panel.SliderMoved(65, true);  // the slot is busy
+  rig.launcher.RunNext();
+  panel.SliderMoved(70, true);
+  panel.Tick();  // the write is done, but 64 ms have not passed
+  EXPECT_EQ(rig.work.brightness_writes, std::vector<int>{60});
+  EXPECT_NE(rig.window.slider, 60);  // a dragged thumb is not moved back
+  rig.window.clock_.Advance(100);
+  panel.Tick();
+  EXPECT_EQ(rig.work.brightness_writes, (std::vector<int>{60, 70}));
+
+  panel.SliderMoved(90, false);  // release while 70 is written
+  rig.launcher.RunNext();
+  panel.Tick();  // forced: written at once
+  EXPECT_EQ(rig.work.brightness_writes, (std::vector<int>{60, 70, 90}));
+  rig.launcher.RunNext();
+  panel.Tick();
+  EXPECT_EQ(rig.window.slider, 90);
+  EXPECT_EQ(rig.window.Text(control::kValue), L"90%");
+  EXPECT_EQ(rig.window.Text(control::kStatus), L"Drag the slider to adjust screen brightness.");
+  EXPECT_TRUE(rig.launcher.jobs.empty());
+}
+
 TEST_F(QuickPanelTest, SoundPageFollowsAndSetsTheVolume) {
   rig.Open();
   panel.Command(control::kSoundPage);
