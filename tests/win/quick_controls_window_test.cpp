@@ -269,6 +269,23 @@ TEST_F(QuickControlsWindowTest, SoundSliderAndMuteReachTheVolume) {
   SendMessageW(slider, TBM_SETPOS, TRUE, 30);
   SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
   EXPECT_FLOAT_EQ(volume_.reading->level, 0.30f);
+  // A press on the track jumps there, a drag follows, the release ends it.
+  RECT channel{};
+  SendMessageW(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+  const int width = channel.right - channel.left;
+  const int y = (channel.top + channel.bottom) / 2;
+  SendMessageW(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(channel.left + width * 3 / 4, y));
+  EXPECT_EQ(GetCapture(), slider);
+  EXPECT_NEAR(SendMessageW(slider, TBM_GETPOS, 0, 0), 75, 1);
+  EXPECT_NEAR(volume_.reading->level, 0.75f, 0.011f);
+  SendMessageW(slider, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(channel.left + width / 5, y));
+  EXPECT_NEAR(volume_.reading->level, 0.20f, 0.011f);
+  SendMessageW(slider, WM_LBUTTONUP, 0, MAKELPARAM(channel.right + 40, y));  // past the end: 100
+  EXPECT_NE(GetCapture(), slider);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 100);
+  EXPECT_FLOAT_EQ(volume_.reading->level, 1.0f);
+  SendMessageW(slider, TBM_SETPOS, TRUE, 30);
+  SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
   Click(control::kMute);
   EXPECT_TRUE(volume_.reading->muted);
   Snapshot(Page::Sound);
