@@ -91,6 +91,8 @@ class PageWork {
  public:
   virtual ~PageWork() = default;
   virtual std::optional<TaskBody> RefreshTask(Page page, bool rescan) = 0;
+  // Writes the Display page's brightness (percent); nothing without a back end.
+  virtual std::optional<TaskBody> BrightnessWrite(int /*percent*/) { return std::nullopt; }
 };
 
 }  // namespace notch::quick

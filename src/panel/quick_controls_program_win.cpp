@@ -17,6 +17,7 @@
 #include "shell/ilha/island.h"
 #include "shell/ilha/island_panel_win.h"
 #include "shell/ilha/island_win.h"
+#include "system/brightness_win.h"
 
 namespace notch {
 namespace quick {
@@ -94,10 +95,24 @@ class ProgramHost final : public PanelHost {
   }
 };
 
-// The Wi-Fi, Bluetooth and brightness back ends add their tasks here.
+// The Wi-Fi and Bluetooth back ends add their tasks here.
 class NoPageWork final : public PageWork {
  public:
-  std::optional<TaskBody> RefreshTask(Page, bool) override { return std::nullopt; }
+  std::optional<TaskBody> RefreshTask(Page page, bool) override {
+    if (page == Page::Display) {
+      return TaskBody([](const std::atomic<bool>&) {
+        const brightness::Result result = brightness::DisplayBrightnessWin({0, false});
+        return Continuation([result](QuickPanel& panel) { panel.ShowBrightness(result); });
+      });
+    }
+    return std::nullopt;
+  }
+  std::optional<TaskBody> BrightnessWrite(int percent) override {
+    return TaskBody([percent](const std::atomic<bool>&) {
+      const brightness::Result result = brightness::DisplayBrightnessWin({percent, true});
+      return Continuation([result](QuickPanel& panel) { panel.BrightnessWritten(result); });
+    });
+  }
 };
 
 // One detached thread per task, in the multithreaded apartment.

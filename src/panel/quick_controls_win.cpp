@@ -53,6 +53,49 @@ LRESULT CALLBACK ChildProc(HWND child, UINT message, WPARAM wparam, LPARAM lpara
   return reinterpret_cast<QuickControlsWindow*>(data)->HandleChild(child, message, wparam, lparam);
 }
 
+// The slider's value under x: where the press falls along the channel.
+int SliderValueAt(HWND slider, int x) {
+  RECT channel{};
+  SendMessageW(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+  const int width = channel.right - channel.left;
+  return std::clamp(MulDiv(x - channel.left, 100, width < 2 ? 1 : width), 0, 100);
+}
+
+// Moves the thumb and tells the panel as the track bar itself would.
+void ReportSlider(HWND slider, int value, WORD code) {
+  SendMessageW(slider, TBM_SETPOS, TRUE, value);
+  SendMessageW(GetParent(slider), WM_HSCROLL, MAKEWPARAM(code, value), reinterpret_cast<LPARAM>(slider));
+}
+
+// A press anywhere on the slider jumps the thumb there and drags it until the
+// release; true when the message is taken.
+bool SliderMouse(HWND slider, UINT message, LPARAM lparam) {
+  const int x = static_cast<short>(LOWORD(lparam));
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetFocus(slider);
+      SetCapture(slider);
+      ReportSlider(slider, SliderValueAt(slider, x), TB_THUMBTRACK);
+      return true;
+    case WM_MOUSEMOVE:
+      if (GetCapture() == slider) {
+        const int value = SliderValueAt(slider, x);
+        if (value != static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0))) {
+          ReportSlider(slider, value, TB_THUMBTRACK);
+        }
+      }
+      return false;
+    case WM_LBUTTONUP:
+      if (GetCapture() != slider) return false;
+      ReleaseCapture();
+      ReportSlider(slider, SliderValueAt(slider, x), TB_THUMBPOSITION);
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool RegisterPanelClass() {
   static bool registered = false;
   if (registered) return true;
@@ -295,7 +338,7 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
     if (c.kind == ControlKind::Trackbar) {
       SendMessageW(child, TBM_SETRANGE, FALSE, MAKELPARAM(0, c.range_max));
     }
-    if (c.kind == ControlKind::Button || c.kind == ControlKind::List) {
+    if (c.kind == ControlKind::Button || c.kind == ControlKind::List || c.kind == ControlKind::Trackbar) {
       SetWindowSubclass(child, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
     if (c.kind == ControlKind::List) {
@@ -547,6 +590,7 @@ void QuickControlsWindow::Paint() {
 }
 
 LRESULT QuickControlsWindow::HandleChild(HWND child, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (child == Control(control::kSlider) && SliderMouse(child, message, lparam)) return 0;
   switch (message) {
     case WM_MOUSEMOVE:
       if (hovered_ != child) {
@@ -613,7 +657,7 @@ LRESULT QuickControlsWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) 
       HWND slider = Control(control::kSlider);
       if (slider == nullptr || reinterpret_cast<HWND>(lparam) != slider) break;
       slider_dragging_ = LOWORD(wparam) == TB_THUMBTRACK;
-      panel_.SliderMoved(static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)));
+      panel_.SliderMoved(static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)), slider_dragging_);
       return 0;
     }
     case WM_MEASUREITEM: {

@@ -233,6 +233,7 @@ void QuickPanel::Tick() {
   if (!open_) return;
   if (page_ == Page::Sound) RefreshVolume();
   if (page_ == Page::Home) RefreshHome();
+  if (page_ == Page::Display && brightness_.pending()) FlushBrightness(false);
 }
 
 void QuickPanel::RefreshVolume() {
@@ -246,6 +247,34 @@ void QuickPanel::RefreshVolume() {
   const int percent = static_cast<int>(std::lround(std::clamp(reading->level, 0.0f, 1.0f) * 100.0f));
   s_.window.SetSlider(percent);
   s_.window.SetText(control::kValue, reading->muted ? T(L"Mudo") : std::to_wstring(percent) + L"%");
+}
+
+void QuickPanel::ShowBrightness(const brightness::Result& result) {
+  const brightness::ReadView view = brightness_.OnRead(result, slider_dragging_);
+  if (page_ != Page::Display) return;
+  s_.window.Enable(control::kSlider, view.slider_enabled);
+  if (view.move_thumb) s_.window.SetSlider(result.value);
+  if (!view.label.empty()) s_.window.SetText(control::kValue, view.label);
+  s_.window.SetText(control::kSubtitle, view.subtitle);
+  ShowStatus(view.status, false);
+}
+
+void QuickPanel::FlushBrightness(bool force) {
+  const bool can_start = page_ == Page::Display && slot_.Idle();
+  const std::optional<std::int32_t> value = brightness_.Flush(force, s_.window.clock().TickMs(), can_start);
+  if (!value) return;
+  if (std::optional<TaskBody> task = s_.work.BrightnessWrite(*value)) Start(std::move(*task));
+}
+
+void QuickPanel::BrightnessWritten(const brightness::Result& result) {
+  const brightness::Coalescer::WriteView view = brightness_.OnWritten(result, slider_dragging_, slot_.Idle());
+  ShowStatus(view.status, false);
+  if (page_ != Page::Display) return;
+  if (view.move_thumb) {
+    s_.window.SetSlider(brightness_.last().value);
+    s_.window.SetText(control::kValue, brightness::PercentLabel(brightness_.last().value));
+  }
+  if (view.flush_now) FlushBrightness(false);
 }
 
 void QuickPanel::RefreshHome() {
@@ -345,9 +374,18 @@ void QuickPanel::Command(int id, Notification notification) {
   s_.island.ActivityPing();
 }
 
-void QuickPanel::SliderMoved(int value) {
-  if (page_ != Page::Sound) return;
+void QuickPanel::SliderMoved(int value, bool tracking) {
   value = std::clamp(value, 0, 100);
+  slider_dragging_ = tracking;
+  if (page_ == Page::Display) {
+    if (!brightness_.last().supported) return;
+    s_.window.SetText(control::kValue, brightness::PercentLabel(value));
+    // The value waits; thumb-position and keyboard values are written first thing.
+    brightness_.OnSlider(value, !tracking, s_.window.clock().TickMs(), false);
+    FlushBrightness(false);
+    return;
+  }
+  if (page_ != Page::Sound) return;
   s_.volume.SetLevel(static_cast<float>(value) / 100.0f);
   s_.window.SetText(control::kValue, std::to_wstring(value) + L"%");
 }

@@ -10,6 +10,7 @@
 #include "panel/panel_ports.h"
 #include "panel/panel_rules.h"
 #include "panel/task_slot.h"
+#include "system/brightness.h"
 
 namespace notch::quick {
 
@@ -54,7 +55,12 @@ class QuickPanel {
   // for the list box's notifications.
   enum class Notification { Clicked, ListSelection, ListDoubleClick, EditChange, Focus };
   void Command(int id, Notification notification = Notification::Clicked);
-  void SliderMoved(int value);
+  // `tracking`: a thumb-track notification of a drag.
+  void SliderMoved(int value, bool tracking = false);
+  // A brightness read finished (page setup and refresh on Display).
+  void ShowBrightness(const brightness::Result& result);
+  // A brightness write finished.
+  void BrightnessWritten(const brightness::Result& result);
   // The key filter: true when the key was handled.
   bool Key(PanelKey key, int focused_control);
   // One frame of the page fade.
@@ -105,6 +111,9 @@ class QuickPanel {
   bool focus_search_when_visible_ = false;
   bool deferred_refresh_ = false;
   bool pending_wifi_rescan_ = false;
+  brightness::Coalescer brightness_;
+  bool slider_dragging_ = false;
+  void FlushBrightness(bool force);
   bool prompt_shown_ = false;
   bool modal_ = false;
   std::uint64_t hold_until_ = 0;

@@ -136,6 +136,14 @@ class FakeWork final : public PageWork {
     asked.emplace_back(page, rescan);
     return TaskBody(body);
   }
+  // Brightness writes: each one succeeds with the value written.
+  std::vector<int> brightness_writes;
+  std::optional<TaskBody> BrightnessWrite(int percent) override {
+    brightness_writes.push_back(percent);
+    return TaskBody([percent](const std::atomic<bool>&) {
+      return Continuation([percent](QuickPanel& panel) { panel.BrightnessWritten({percent, true}); });
+    });
+  }
 };
 
 class HeldLauncher final : public TaskLauncher {

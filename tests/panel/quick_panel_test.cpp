@@ -237,6 +237,62 @@ TEST_F(QuickPanelTest, OpenPanelAtSwitchesAnOpenPanel) {
   EXPECT_EQ(rig.island.size_changes, 2);  // Home, then Notch
 }
 
+TEST_F(QuickPanelTest, DisplayShowsTheBrightnessReadOrThatItIsUnavailable) {
+  rig.Open();
+  rig.work.body = [](const std::atomic<bool>&) {
+    return Continuation([](QuickPanel& p) { p.ShowBrightness({0, false}); });
+  };
+  panel.OpenPanelAt(Page::Display);
+  ASSERT_EQ(rig.launcher.jobs.size(), 1u);
+  EXPECT_FALSE(rig.window.enabled[control::kSlider]);
+  rig.launcher.RunNext();
+  panel.Tick();
+  EXPECT_FALSE(rig.window.enabled[control::kSlider]);
+  EXPECT_EQ(rig.window.texts[control::kSubtitle], L"Brightness is unavailable on this display");
+  EXPECT_EQ(rig.window.texts[control::kValue], L"\u2014");
+  EXPECT_EQ(rig.window.texts[control::kStatus], L"External monitors may require DDC/CI enabled.");
+
+  panel.ShowBrightness({35, true});
+  EXPECT_TRUE(rig.window.enabled[control::kSlider]);
+  EXPECT_EQ(rig.window.slider, 35);
+  EXPECT_EQ(rig.window.texts[control::kValue], L"35%");
+  EXPECT_EQ(rig.window.texts[control::kSubtitle], L"Built-in or primary display");
+  EXPECT_EQ(rig.window.texts[control::kStatus], L"Drag the slider to adjust screen brightness.");
+}
+
+TEST_F(QuickPanelTest, DisplaySliderWritesOneAtATimeSpacedAndAlwaysTheLastValue) {
+  rig.Open();
+  panel.OpenPanelAt(Page::Display);
+  rig.launcher.RunNext();  // the read
+  panel.Tick();
+  panel.SliderMoved(40, true);  // unsupported yet: nothing is written
+  EXPECT_TRUE(rig.work.brightness_writes.empty());
+  panel.ShowBrightness({50, true});
+
+  panel.SliderMoved(60, true);
+  EXPECT_EQ(rig.window.Text(control::kValue), L"60%");
+  panel.SliderMoved(65, true);  // the slot is busy
+  rig.launcher.RunNext();
+  panel.SliderMoved(70, true);
+  panel.Tick();  // the write is done, but 64 ms have not passed
+  EXPECT_EQ(rig.work.brightness_writes, std::vector<int>{60});
+  EXPECT_NE(rig.window.slider, 60);  // a dragged thumb is not moved back
+  rig.window.clock_.Advance(100);
+  panel.Tick();
+  EXPECT_EQ(rig.work.brightness_writes, (std::vector<int>{60, 70}));
+
+  panel.SliderMoved(90, false);  // release while 70 is written
+  rig.launcher.RunNext();
+  panel.Tick();  // forced: written at once
+  EXPECT_EQ(rig.work.brightness_writes, (std::vector<int>{60, 70, 90}));
+  rig.launcher.RunNext();
+  panel.Tick();
+  EXPECT_EQ(rig.window.slider, 90);
+  EXPECT_EQ(rig.window.Text(control::kValue), L"90%");
+  EXPECT_EQ(rig.window.Text(control::kStatus), L"Drag the slider to adjust screen brightness.");
+  EXPECT_TRUE(rig.launcher.jobs.empty());
+}
+
 TEST_F(QuickPanelTest, SoundPageFollowsAndSetsTheVolume) {
   rig.Open();
   panel.Command(control::kSoundPage);

@@ -25,6 +25,8 @@
 #include "shell/ilha/island_win.h"
 #include "shell/ilha/virtual_island.h"
 #include "snapshots/png_file_win.h"
+#include "system/brightness_win.h"
+#include "win_test_support.h"
 
 namespace notch::quick {
 namespace {
@@ -267,6 +269,23 @@ TEST_F(QuickControlsWindowTest, SoundSliderAndMuteReachTheVolume) {
   SendMessageW(slider, TBM_SETPOS, TRUE, 30);
   SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
   EXPECT_FLOAT_EQ(volume_.reading->level, 0.30f);
+  // A press on the track jumps there, a drag follows, the release ends it.
+  RECT channel{};
+  SendMessageW(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+  const int width = channel.right - channel.left;
+  const int y = (channel.top + channel.bottom) / 2;
+  SendMessageW(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(channel.left + width * 3 / 4, y));
+  EXPECT_EQ(GetCapture(), slider);
+  EXPECT_NEAR(SendMessageW(slider, TBM_GETPOS, 0, 0), 75, 1);
+  EXPECT_NEAR(volume_.reading->level, 0.75f, 0.011f);
+  SendMessageW(slider, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(channel.left + width / 5, y));
+  EXPECT_NEAR(volume_.reading->level, 0.20f, 0.011f);
+  SendMessageW(slider, WM_LBUTTONUP, 0, MAKELPARAM(channel.right + 40, y));  // past the end: 100
+  EXPECT_NE(GetCapture(), slider);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 100);
+  EXPECT_FLOAT_EQ(volume_.reading->level, 1.0f);
+  SendMessageW(slider, TBM_SETPOS, TRUE, 30);
+  SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
   Click(control::kMute);
   EXPECT_TRUE(volume_.reading->muted);
   Snapshot(Page::Sound);
@@ -379,6 +398,26 @@ TEST_F(QuickControlsWindowTest, EveryPageHasItsControlsAndAPicture) {
   OpenOn(Page::SearchSettings);
   Click(control::kBack);
   EXPECT_EQ(panel_->panel().page(), Page::Search);
+}
+
+// Wine has no monitor whose brightness WMI or DDC/CI reaches: the page says so.
+TEST_F(QuickControlsWindowTest, DisplayReadsTheBrightnessAndShowsItUnavailableUnderWine) {
+  work_.body = [](const std::atomic<bool>&) {
+    const brightness::Result result = brightness::DisplayBrightnessWin({0, false});
+    return Continuation([result](QuickPanel& p) { p.ShowBrightness(result); });
+  };
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  panel_->panel().OpenPanelAt(Page::Display);
+  OpenOn(Page::Display);
+  const auto text = [&](int id) { return panel_->Text(id); };
+  if (!notch::testing::RunningUnderWine()) GTEST_SKIP() << "a real display may have a brightness";
+  ASSERT_TRUE(notch::testing::PumpUntil([&] {
+    return text(control::kSubtitle) == L"Brightness is unavailable on this display";
+  })) << WideToUtf8(text(control::kSubtitle));
+  EXPECT_EQ(text(control::kStatus), L"External monitors may require DDC/CI enabled.");
+  EXPECT_FALSE(IsWindowEnabled(Child(control::kSlider)));
+  Snapshot(Page::Display);
 }
 
 }  // namespace
