@@ -11,6 +11,7 @@
 
 #include "panel/panel_ports.h"
 #include "panel/quick_panel.h"
+#include "support/english_texts_test.h"
 
 namespace notch::quick::testing {
 
@@ -175,20 +176,7 @@ struct PanelRig {
   }
 };
 
-}  // namespace notch::quick::testing
-
-#include "host/language.h"
-
-namespace notch::quick::testing {
-
 // Panel texts are checked in English.
-class EnglishTextsTest : public ::testing::Test {
- protected:
-  EnglishTextsTest() : saved_(LanguageFlag()) { SetLanguageFlag(kEnglish); }
-  ~EnglishTextsTest() override { SetLanguageFlag(saved_); }
-
- private:
-  int saved_;
-};
+using notch::testing::EnglishTextsTest;
 
 }  // namespace notch::quick::testing

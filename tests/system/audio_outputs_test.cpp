@@ -6,20 +6,12 @@
 #include <map>
 #include <memory>
 
-#include "host/language.h"
+#include "support/english_texts_test.h"
 
 namespace notch::audio_out {
 namespace {
 
-// The page's texts are checked in English.
-class EnglishTexts : public ::testing::Test {
- protected:
-  EnglishTexts() : saved_(LanguageFlag()) { SetLanguageFlag(kEnglish); }
-  ~EnglishTexts() override { SetLanguageFlag(saved_); }
-
- private:
-  int saved_;
-};
+using EnglishTexts = testing::EnglishTextsTest;
 
 class OutputListTest : public EnglishTexts {};
 class SoundViewTest : public EnglishTexts {};

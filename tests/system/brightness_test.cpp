@@ -5,20 +5,12 @@
 #include <vector>
 
 #include "common/clock.h"
-#include "host/language.h"
+#include "support/english_texts_test.h"
 
 namespace notch::brightness {
 namespace {
 
-// The page's texts are checked in English.
-class EnglishTexts : public ::testing::Test {
- protected:
-  EnglishTexts() : saved_(LanguageFlag()) { SetLanguageFlag(kEnglish); }
-  ~EnglishTexts() override { SetLanguageFlag(saved_); }
-
- private:
-  int saved_;
-};
+using EnglishTexts = testing::EnglishTextsTest;
 
 class BrightnessViewTest : public EnglishTexts {};
 class BrightnessCoalescingTest : public EnglishTexts {};

@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "common/app_messages.h"
+#include "key_chord.h"
 #include "message_pump.h"
 #include "panel/panel_page.h"
 #include "panel/panel_rules.h"
@@ -17,22 +16,6 @@
 namespace notch {
 namespace {
 
-void PressAltSpace() {
-  std::vector<INPUT> inputs;
-  const auto key = [&inputs](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  key(VK_MENU, false);
-  key(VK_SPACE, false);
-  key(VK_SPACE, true);
-  key(VK_MENU, true);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 TEST(QuickControlsProcessTest, SearchHotKeyOpensSearchAndEscClosesIt) {
   testing::ScopedSettingsFile defaults;
   testing::TemboNotchProcess program;
@@ -41,7 +24,7 @@ TEST(QuickControlsProcessTest, SearchHotKeyOpensSearchAndEscClosesIt) {
   const HWND island = testing::FindProcessWindow(L"ShellIlha", program.id());
   ASSERT_NE(island, nullptr);
 
-  PressAltSpace();
+  testing::PressChord({VK_MENU, VK_SPACE});
   HWND panel = nullptr;
   ASSERT_TRUE(testing::PumpUntil([&] {
     panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());

@@ -1,0 +1,25 @@
+#pragma once
+// Types a key chord as a person does: the keys pressed in order, then
+// released in reverse, through SendInput.
+#include <windows.h>
+
+#include <initializer_list>
+#include <vector>
+
+namespace notch::testing {
+
+inline void PressChord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  const auto key = [&inputs](WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  for (const WORD vk : keys) key(vk, false);
+  for (auto vk = std::rbegin(keys); vk != std::rend(keys); ++vk) key(*vk, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace notch::testing
