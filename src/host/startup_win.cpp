@@ -99,7 +99,12 @@ int RunTemboNotch(HINSTANCE instance) {
 
   const int exit_code = RunMessageLoop();
   RemoveCapsLockHook(window.keyboard_hook);
-  ExitProcess(static_cast<UINT>(exit_code));
+  // Detached threads (index builders, watchers, panel tasks) may be running
+  // or just ending: end them all at once, so that none runs beside the static
+  // destructors and DLL detach code that ExitProcess would run. Nothing is
+  // left to save.
+  TerminateProcess(GetCurrentProcess(), static_cast<UINT>(exit_code));
+  return exit_code;
 }
 
 }  // namespace notch
