@@ -98,6 +98,8 @@ struct PanelControl {
   bool muted = false;  // drawn in the grey of the subtitle and status line
   int range_max = 0;   // track bars: 0..range_max
   bool enabled = true;
+  bool password = false;  // edits: characters hidden
+  int text_limit = 0;     // edits: at most this many characters; 0 for no limit
 };
 
 struct PanelSize {

@@ -2,16 +2,38 @@
 // What the portable panel asks of the world: its window and child controls,
 // the island that hosts it, and the narrow seams to other subsystems (media,
 // master volume, settings menus, the page work of the system back ends).
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "activities/media_command.h"
 #include "common/clock.h"
 #include "host/tray_menu.h"
 #include "panel/panel_page.h"
 #include "panel/task_slot.h"
+#include "system/wifi_network.h"
+#include "system/wifi_profile.h"
+
+namespace notch {
+class AudioBinding;
+namespace audio_out {
+class OutputEndpoints;
+}
+}  // namespace notch
 
 namespace notch::quick {
+
+// One row of the page's list box: its item string and what the owner-drawn
+// row shows (a title over a detail line, a right-hand text, an icon glyph).
+struct ListRow {
+  std::wstring item_text;
+  std::wstring title;
+  std::wstring detail;
+  std::wstring right;
+  wchar_t glyph = 0;  // icon-font code point; 0 draws none
+};
 
 class PanelWindow {
  public:
@@ -35,6 +57,19 @@ class PanelWindow {
   virtual bool Visible() const = 0;
   virtual bool ForegroundOwnedByPanel() const = 0;
   virtual bool CursorInside() const = 0;
+
+  // The list box (control 115): its rows, the selected one, and the text
+  // drawn while it is empty.
+  virtual void FillList(const std::vector<ListRow>& rows, std::optional<std::size_t> selected) = 0;
+  virtual std::optional<std::size_t> ListSelection() const = 0;
+  virtual void SetListPlaceholder(const std::wstring& text) = 0;
+  // The inline prompt: hides every child but the header (Back, title,
+  // subtitle) and the status line, then adds `controls`; closing destroys
+  // them, clearing the edit's text, and shows the page again.
+  virtual void ShowPrompt(const std::vector<PanelControl>& controls) = 0;
+  virtual void ClosePrompt() = 0;
+  // Draws a toggle button (the prompt's Remember) as switched on or off.
+  virtual void SetPressed(int id, bool pressed) = 0;
 };
 
 class PanelIsland {
@@ -93,6 +128,21 @@ class PageWork {
   virtual std::optional<TaskBody> RefreshTask(Page page, bool rescan) = 0;
   // Writes the Display page's brightness (percent); nothing without a back end.
   virtual std::optional<TaskBody> BrightnessWrite(int /*percent*/) { return std::nullopt; }
+  // Joins a Wi-Fi network; the task's continuation hands its message to
+  // QuickPanel::WifiConnected. Nothing without a back end.
+  virtual std::optional<TaskBody> ConnectTask(const wifi::Network& /*network*/, std::shared_ptr<wifi::Secret> /*key*/,
+                                              bool /*remember*/) {
+    return std::nullopt;
+  }
+};
+
+// The Sound page's devices: the host's one binding to the default output
+// (volume, mute, re-binding after a switch) and the active render endpoints.
+class SoundDevices {
+ public:
+  virtual ~SoundDevices() = default;
+  virtual AudioBinding& Binding() = 0;
+  virtual audio_out::OutputEndpoints& Endpoints() = 0;
 };
 
 }  // namespace notch::quick

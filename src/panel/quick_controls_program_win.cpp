@@ -17,7 +17,10 @@
 #include "shell/ilha/island.h"
 #include "shell/ilha/island_panel_win.h"
 #include "shell/ilha/island_win.h"
+#include "system/audio_outputs_win.h"
 #include "system/brightness_win.h"
+#include "system/wifi_tasks.h"
+#include "system/wlan_source_win.h"
 
 namespace notch {
 namespace quick {
@@ -95,10 +98,39 @@ class ProgramHost final : public PanelHost {
   }
 };
 
-// The Wi-Fi and Bluetooth back ends add their tasks here.
+// The Sound page's devices: the host's binding and Core Audio's endpoints,
+// on the window thread.
+class ProgramSound final : public SoundDevices {
+ public:
+  AudioBinding& Binding() override { return HostAudio(); }
+  audio_out::OutputEndpoints& Endpoints() override {
+    if (!outputs_) outputs_ = audio_out::CoreAudioOutputs::Create();
+    if (outputs_) return *outputs_;
+    return none_;
+  }
+
+ private:
+  // Without a device enumerator nothing is listed and no switch takes.
+  class NoOutputs final : public audio_out::OutputEndpoints {
+   public:
+    std::vector<audio_out::ActiveEndpoint> ActiveOutputs() override { return {}; }
+    bool SetDefaultEndpoint(const std::wstring&, int) override { return false; }
+  };
+  std::unique_ptr<audio_out::CoreAudioOutputs> outputs_;
+  NoOutputs none_;
+};
+
+// The Bluetooth back end adds its tasks here.
 class NoPageWork final : public PageWork {
  public:
-  std::optional<TaskBody> RefreshTask(Page page, bool) override {
+  std::optional<TaskBody> RefreshTask(Page page, bool rescan) override {
+    if (page == Page::WiFi) {
+      return TaskBody([rescan](const std::atomic<bool>& cancel) {
+        WifiRefresh refresh;
+        refresh.list = wifi::ListNetworks(wifi::NativeWlanApi(), rescan, cancel);
+        return Continuation([refresh](QuickPanel& panel) { panel.ShowWifi(refresh); });
+      });
+    }
     if (page == Page::Display) {
       return TaskBody([](const std::atomic<bool>&) {
         const brightness::Result result = brightness::DisplayBrightnessWin({0, false});
@@ -106,6 +138,13 @@ class NoPageWork final : public PageWork {
       });
     }
     return std::nullopt;
+  }
+  std::optional<TaskBody> ConnectTask(const wifi::Network& network, std::shared_ptr<wifi::Secret> key,
+                                      bool remember) override {
+    return TaskBody([network, key = std::move(key), remember](const std::atomic<bool>& cancel) {
+      const std::wstring message = wifi::ConnectNetwork(wifi::NativeWlanApi(), network, key, remember, cancel);
+      return Continuation([message](QuickPanel& panel) { panel.WifiConnected(message); });
+    });
   }
   std::optional<TaskBody> BrightnessWrite(int percent) override {
     return TaskBody([percent](const std::atomic<bool>&) {
@@ -141,8 +180,9 @@ QuickControlsWindow* ProgramPanel() {
   static HostVolume* volume = new HostVolume;
   static ProgramHost* host = new ProgramHost;
   static NoPageWork* work = new NoPageWork;
-  static QuickControlsWindow* panel =
-      new QuickControlsWindow(nullptr, PanelSeams{*island, *media, *volume, *host, *work, WorkerThreadLauncher()});
+  static ProgramSound* sound = new ProgramSound;
+  static QuickControlsWindow* panel = new QuickControlsWindow(
+      nullptr, PanelSeams{*island, *media, *volume, *host, *work, WorkerThreadLauncher(), sound});
   return panel;
 }
 

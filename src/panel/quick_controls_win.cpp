@@ -96,6 +96,13 @@ bool SliderMouse(HWND slider, UINT message, LPARAM lparam) {
   }
 }
 
+// Empties an edit and its undo buffer, so a typed key leaves nothing behind.
+void ClearEdit(HWND edit) {
+  if (edit == nullptr) return;
+  SetWindowTextW(edit, L"");
+  SendMessageW(edit, EM_EMPTYUNDOBUFFER, 0, 0);
+}
+
 bool RegisterPanelClass() {
   static bool registered = false;
   if (registered) return true;
@@ -119,7 +126,8 @@ bool RegisterPanelClass() {
 
 QuickControlsWindow::QuickControlsWindow(HWND island, const PanelSeams& seams)
     : island_(island),
-      panel_(PanelServices{*this, seams.island, seams.media, seams.volume, seams.host, seams.work, seams.launcher},
+      panel_(PanelServices{*this, seams.island, seams.media, seams.volume, seams.host, seams.work, seams.launcher,
+                           seams.sound},
              [this] {
                // On the worker thread: only the post touches the window.
                if (HWND window = post_target_.load()) PostMessageW(window, panel_message::kTaskFinished, 0, 0);
@@ -287,76 +295,96 @@ const Clock& QuickControlsWindow::clock() const { return SystemClock(); }
 void QuickControlsWindow::DestroyControls() {
   hovered_ = nullptr;
   if (tooltip_ != nullptr) SendMessageW(tooltip_, TTM_POP, 0, 0);
+  ClearEdit(Control(control::kPromptEdit));
   for (HWND child : children_) DestroyWindow(child);
   children_.clear();
   controls_.clear();
   muted_.clear();
+  rows_.clear();
+  hidden_for_prompt_.clear();
+  prompt_ids_.clear();
+  pressed_.clear();
 }
 
 void QuickControlsWindow::CreateControls(const PageLayout& layout) {
   DestroyControls();
   if (window_ == nullptr) return;
-  const unsigned dpi = font_dpi_;
   list_placeholder_ = layout.page == Page::WiFi        ? Translate(L"Procurando redes Wi-Fi…")
                       : layout.page == Page::Bluetooth ? Translate(L"Procurando dispositivos Bluetooth…")
                                                        : L"";
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (const PanelControl& c : layout.controls) {
-    const wchar_t* cls = L"STATIC";
-    DWORD style = WS_CHILD | WS_VISIBLE;
-    DWORD ex_style = 0;
-    switch (c.kind) {
-      case ControlKind::Button:
-        cls = L"BUTTON";
-        style |= WS_TABSTOP | BS_OWNERDRAW;
-        break;
-      case ControlKind::Label:
-        style |= SS_NOPREFIX | SS_ENDELLIPSIS;
-        break;
-      case ControlKind::Edit:
-        cls = L"EDIT";
-        style |= WS_TABSTOP | ES_AUTOHSCROLL;
-        break;
-      case ControlKind::List:
-        cls = L"LISTBOX";
-        style |= WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
-        break;
-      case ControlKind::Trackbar:
-        cls = TRACKBAR_CLASSW;
-        style |= WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH;
-        break;
-    }
-    const int id = c.id >= 0 ? c.id : kStaticId;
-    HWND child = CreateWindowExW(ex_style, cls, c.text.c_str(), style, ScaleDip(c.rect.x, dpi), ScaleDip(c.rect.y, dpi),
-                                 ScaleDip(c.rect.w, dpi), ScaleDip(c.rect.h, dpi), window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    if (child == nullptr) continue;
-    children_.push_back(child);
-    if (c.id != control::kLabel) controls_[c.id] = child;
-    if (c.muted) muted_.insert(child);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(c.font)]), FALSE);
-    if (c.kind == ControlKind::Trackbar) {
-      SendMessageW(child, TBM_SETRANGE, FALSE, MAKELPARAM(0, c.range_max));
-    }
-    if (c.kind == ControlKind::Button || c.kind == ControlKind::List || c.kind == ControlKind::Trackbar) {
-      SetWindowSubclass(child, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    }
-    if (c.kind == ControlKind::List) {
-      const int item = layout.page == Page::Search ? 36 : layout.page == Page::SearchSettings ? 32 : 35;
-      SendMessageW(child, LB_SETITEMHEIGHT, 0, ScaleDip(item, dpi));
-      if (!high_contrast_) SetWindowTheme(child, L"DarkMode_Explorer", nullptr);
-    }
-    if (!c.enabled) EnableWindow(child, FALSE);
-    if (c.kind == ControlKind::Button && tooltip_ != nullptr) {
-      TOOLINFOW tool{};
-      tool.cbSize = sizeof(tool);
-      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      tool.hwnd = window_;
-      tool.uId = reinterpret_cast<UINT_PTR>(child);
-      tool.lpszText = LPSTR_TEXTCALLBACKW;
-      SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  for (const PanelControl& c : layout.controls) CreateChild(c, layout.page);
+}
+
+void QuickControlsWindow::CreateChild(const PanelControl& c, Page page) {
+  const unsigned dpi = font_dpi_;
+  const wchar_t* cls = L"STATIC";
+  DWORD style = WS_CHILD | WS_VISIBLE;
+  switch (c.kind) {
+    case ControlKind::Button:
+      cls = L"BUTTON";
+      style |= WS_TABSTOP | BS_OWNERDRAW;
+      break;
+    case ControlKind::Label:
+      style |= SS_NOPREFIX | SS_ENDELLIPSIS;
+      break;
+    case ControlKind::Edit:
+      cls = L"EDIT";
+      style |= WS_TABSTOP | ES_AUTOHSCROLL | (c.password ? ES_PASSWORD : 0);
+      break;
+    case ControlKind::List:
+      cls = L"LISTBOX";
+      style |= WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
+      break;
+    case ControlKind::Trackbar:
+      cls = TRACKBAR_CLASSW;
+      style |= WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH;
+      break;
+  }
+  const int id = c.id >= 0 ? c.id : kStaticId;
+  HWND child = CreateWindowExW(0, cls, c.text.c_str(), style, ScaleDip(c.rect.x, dpi), ScaleDip(c.rect.y, dpi),
+                               ScaleDip(c.rect.w, dpi), ScaleDip(c.rect.h, dpi), window_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (child == nullptr) return;
+  children_.push_back(child);
+  if (c.id != control::kLabel) controls_[c.id] = child;
+  if (c.muted) muted_.insert(child);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(c.font)]), FALSE);
+  if (c.kind == ControlKind::Edit && c.text_limit > 0) SendMessageW(child, EM_SETLIMITTEXT, c.text_limit, 0);
+  if (c.kind == ControlKind::Trackbar) {
+    SendMessageW(child, TBM_SETRANGE, FALSE, MAKELPARAM(0, c.range_max));
+  }
+  if (c.kind == ControlKind::Button || c.kind == ControlKind::List || c.kind == ControlKind::Trackbar) {
+    SetWindowSubclass(child, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  }
+  if (c.kind == ControlKind::List) {
+    const int item = page == Page::Search ? 36 : page == Page::SearchSettings ? 32 : 35;
+    SendMessageW(child, LB_SETITEMHEIGHT, 0, ScaleDip(item, dpi));
+    if (!high_contrast_) SetWindowTheme(child, L"DarkMode_Explorer", nullptr);
+  }
+  if (!c.enabled) EnableWindow(child, FALSE);
+  if (c.kind == ControlKind::Button && tooltip_ != nullptr) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(child);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void QuickControlsWindow::ForgetChild(HWND child) {
+  if (child == nullptr) return;
+  if (hovered_ == child) hovered_ = nullptr;
+  children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
+  muted_.erase(child);
+  for (auto it = controls_.begin(); it != controls_.end(); ++it) {
+    if (it->second == child) {
+      controls_.erase(it);
+      break;
     }
   }
+  DestroyWindow(child);
 }
 
 HWND QuickControlsWindow::Control(int id) const {
@@ -386,7 +414,9 @@ std::wstring QuickControlsWindow::Text(int id) const {
   if (control == nullptr) return {};
   wchar_t text[512] = {};
   GetWindowTextW(control, text, 512);
-  return text;
+  std::wstring copy = text;
+  SecureZeroMemory(text, sizeof(text));  // the prompt's edit holds a key
+  return copy;
 }
 
 void QuickControlsWindow::Enable(int id, bool enabled) {
@@ -438,6 +468,7 @@ void QuickControlsWindow::Hide() {
   ShowWindow(window_, SW_HIDE);
   placed_ = {};
   if (HWND list = Control(control::kList)) SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  rows_.clear();
 }
 
 bool QuickControlsWindow::Visible() const { return window_ != nullptr && IsWindowVisible(window_); }
@@ -453,6 +484,67 @@ bool QuickControlsWindow::CursorInside() const {
   POINT cursor{};
   RECT rect{};
   return GetCursorPos(&cursor) && GetWindowRect(window_, &rect) && PtInRect(&rect, cursor);
+}
+
+void QuickControlsWindow::FillList(const std::vector<ListRow>& rows, std::optional<std::size_t> selected) {
+  HWND list = Control(control::kList);
+  if (list == nullptr) return;
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  rows_ = rows;
+  for (const ListRow& row : rows_) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.item_text.c_str()));
+  if (selected && *selected < rows_.size()) SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(*selected), 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+std::optional<std::size_t> QuickControlsWindow::ListSelection() const {
+  HWND list = Control(control::kList);
+  if (list == nullptr) return std::nullopt;
+  const LRESULT row = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (row == LB_ERR || row < 0) return std::nullopt;
+  return static_cast<std::size_t>(row);
+}
+
+void QuickControlsWindow::SetListPlaceholder(const std::wstring& text) {
+  if (text == list_placeholder_) return;
+  list_placeholder_ = text;
+  if (HWND list = Control(control::kList)) InvalidateRect(list, nullptr, TRUE);
+}
+
+void QuickControlsWindow::ShowPrompt(const std::vector<PanelControl>& controls) {
+  ClosePrompt();
+  const HWND header[] = {Control(control::kBack), Control(control::kTitle), Control(control::kSubtitle),
+                         Control(control::kStatus)};
+  for (HWND child : children_) {
+    if (std::find(std::begin(header), std::end(header), child) != std::end(header)) continue;
+    if (IsWindowVisible(child)) {
+      ShowWindow(child, SW_HIDE);
+      hidden_for_prompt_.push_back(child);
+    }
+  }
+  for (const PanelControl& c : controls) {
+    CreateChild(c, panel_.page());
+    prompt_ids_.push_back(c.id);
+  }
+  Redraw();
+}
+
+void QuickControlsWindow::ClosePrompt() {
+  ClearEdit(Control(control::kPromptEdit));
+  for (int id : prompt_ids_) {
+    pressed_.erase(id);
+    ForgetChild(Control(id));
+  }
+  prompt_ids_.clear();
+  for (HWND child : hidden_for_prompt_) ShowWindow(child, SW_SHOWNA);
+  hidden_for_prompt_.clear();
+  Redraw();
+}
+
+void QuickControlsWindow::SetPressed(int id, bool pressed) {
+  if (pressed ? !pressed_.insert(id).second : pressed_.erase(id) == 0) return;
+  if (HWND button = Control(id)) InvalidateRect(button, nullptr, FALSE);
 }
 
 // ---- Key filter --------------------------------------------------------------
@@ -490,6 +582,7 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   if (id >= control::kStyleNotch && id <= control::kStyleActivity) {
     active = id == StyleControl(panel_.CurrentStyle());
   }
+  active = active || pressed_.count(id) != 0;
   COLORREF fill = high_contrast_ ? GetSysColor(COLOR_BTNFACE)
                                  : Lighten(background_, pressed                     ? 22
                                                         : active                    ? 26
@@ -537,8 +630,47 @@ void QuickControlsWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kWhite);
   HGDIOBJ old_font = SelectObject(dc, fonts_[0]);
-  rect.left += ScaleDip(10, font_dpi_);
-  DrawTextW(dc, text.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  const ListRow* row = item.itemID < rows_.size() ? &rows_[item.itemID] : nullptr;
+  if (row == nullptr || row->title.empty()) {
+    rect.left += ScaleDip(10, font_dpi_);
+    DrawTextW(dc, text.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    SelectObject(dc, old_font);
+    return;
+  }
+  // Icon, title over detail, and the right-hand text.
+  const UINT line = DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX;
+  RECT icon = rect;
+  icon.left += ScaleDip(8, font_dpi_);
+  icon.right = icon.left + ScaleDip(22, font_dpi_);
+  if (row->glyph != 0) {
+    SelectObject(dc, fonts_[static_cast<int>(FontRole::Icon)]);
+    const wchar_t glyph[2] = {row->glyph, 0};
+    DrawTextW(dc, glyph, 1, &icon, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  RECT right = rect;
+  right.right -= ScaleDip(10, font_dpi_);
+  int right_width = 0;
+  if (!row->right.empty()) {
+    SelectObject(dc, fonts_[static_cast<int>(FontRole::Small)]);
+    SetTextColor(dc, kMutedText);
+    RECT measure{0, 0, 0, 0};
+    DrawTextW(dc, row->right.c_str(), -1, &measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    right_width = measure.right - measure.left + ScaleDip(8, font_dpi_);
+    DrawTextW(dc, row->right.c_str(), -1, &right, DT_RIGHT | DT_VCENTER | line);
+  }
+  RECT title = rect;
+  title.left = icon.right + ScaleDip(6, font_dpi_);
+  title.right = right.right - right_width;
+  title.bottom = rect.top + (rect.bottom - rect.top) / 2 + ScaleDip(1, font_dpi_);
+  SelectObject(dc, fonts_[static_cast<int>(FontRole::Normal)]);
+  SetTextColor(dc, kWhite);
+  DrawTextW(dc, row->title.c_str(), -1, &title, DT_LEFT | DT_BOTTOM | line);
+  RECT detail = title;
+  detail.top = title.bottom + ScaleDip(1, font_dpi_);
+  detail.bottom = rect.bottom;
+  SelectObject(dc, fonts_[static_cast<int>(FontRole::Small)]);
+  SetTextColor(dc, kMutedText);
+  DrawTextW(dc, row->detail.c_str(), -1, &detail, DT_LEFT | DT_TOP | line);
   SelectObject(dc, old_font);
 }
 

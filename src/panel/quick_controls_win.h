@@ -29,6 +29,7 @@ struct PanelSeams {
   PanelHost& host;
   PageWork& work;
   TaskLauncher& launcher;
+  SoundDevices* sound = nullptr;
 };
 
 class QuickControlsWindow final : public PanelWindow, public IslandPanel {
@@ -74,6 +75,12 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   bool Visible() const override;
   bool ForegroundOwnedByPanel() const override;
   bool CursorInside() const override;
+  void FillList(const std::vector<ListRow>& rows, std::optional<std::size_t> selected) override;
+  std::optional<std::size_t> ListSelection() const override;
+  void SetListPlaceholder(const std::wstring& text) override;
+  void ShowPrompt(const std::vector<PanelControl>& controls) override;
+  void ClosePrompt() override;
+  void SetPressed(int id, bool pressed) override;
 
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   // Hover tracking of the buttons and the list's empty placeholder.
@@ -88,6 +95,8 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   void DrawListItem(const DRAWITEMSTRUCT& item);
   void Paint();
   int ControlIdOf(HWND child) const;
+  void CreateChild(const PanelControl& c, Page page);
+  void ForgetChild(HWND child);
 
   HWND island_;
   HWND window_ = nullptr;
@@ -114,6 +123,10 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   bool slider_dragging_ = false;
   HWND hovered_ = nullptr;
   std::wstring list_placeholder_;
+  std::vector<ListRow> rows_;  // what the list's owner-drawn rows show
+  std::vector<HWND> hidden_for_prompt_;
+  std::vector<int> prompt_ids_;
+  std::set<int> pressed_;
 };
 
 // Task threads as the program starts them: detached, in the multithreaded

@@ -104,6 +104,7 @@ void QuickPanel::Close() {
   straight_into_search_ = false;
   focus_search_when_visible_ = false;
   prompt_shown_ = false;
+  wifi_.Reset();
   pending_wifi_rescan_ = false;
   hold_until_ = 0;
   s_.window.SetText(control::kSearchEdit, L"");
@@ -139,6 +140,8 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
   pending_wifi_rescan_ = false;
   straight_into_search_ = false;
   prompt_shown_ = false;
+  wifi_.Reset();
+  sound_.Reset();
   page_ = page;
 
   const PageLayout layout = BuildPage(page, Inputs());
@@ -150,6 +153,8 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
 
   switch (page) {
     case Page::WiFi:
+      // The cached list first, then a rescan once it is in.
+      pending_wifi_rescan_ = true;
       RefreshDevices(false, L"", false);
       break;
     case Page::Bluetooth:
@@ -159,7 +164,7 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
       RefreshDevices(false, L"", true);
       break;
     case Page::Sound:
-      RefreshVolume();
+      RefreshSound(true);
       break;
     case Page::Home:
       RefreshHome();
@@ -206,7 +211,9 @@ void QuickPanel::RefreshDevices(bool rescan, const std::wstring& status, bool qu
   } else if (page_ != Page::Display) {
     return;
   }
-  if (std::optional<TaskBody> task = s_.work.RefreshTask(page_, rescan)) Start(std::move(*task));
+  if (std::optional<TaskBody> task = s_.work.RefreshTask(page_, rescan)) {
+    if (Start(std::move(*task)) && page_ == Page::WiFi) wifi_.RefreshStarted(*this, status);
+  }
 }
 
 bool QuickPanel::HoldActive() const { return s_.window.clock().TickMs() < hold_until_; }
@@ -231,22 +238,56 @@ void QuickPanel::Tick() {
     }
   }
   if (!open_) return;
-  if (page_ == Page::Sound) RefreshVolume();
+  if (page_ == Page::Sound) RefreshSound(false);
+  if (page_ == Page::WiFi) wifi_.UpdateActionButton(*this);
   if (page_ == Page::Home) RefreshHome();
   if (page_ == Page::Display && brightness_.pending()) FlushBrightness(false);
 }
 
-void QuickPanel::RefreshVolume() {
-  const std::optional<VolumeReading> reading = s_.volume.Read();
-  s_.window.Enable(control::kSlider, reading.has_value());
-  s_.window.Enable(control::kMute, reading.has_value());
-  if (!reading) {
-    s_.window.SetText(control::kValue, L"");
+void QuickPanel::RefreshSound(bool force) { sound_.Refresh(s_.window, s_.sound, force, slider_dragging_); }
+
+void QuickPanel::ShowWifi(const WifiRefresh& refresh) {
+  if (page_ == Page::WiFi) wifi_.ShowRefresh(*this, refresh);
+}
+
+void QuickPanel::WifiConnected(const std::wstring& message) {
+  if (page_ == Page::WiFi) wifi_.Connected(*this, message);
+}
+
+// The list, the action button and the prompt's controls of the Wi-Fi and
+// Sound pages.
+void QuickPanel::ListCommand(int id, Notification notification) {
+  if (page_ == Page::Sound) {
+    if (id != control::kList && id != control::kAct) return;
+    if (std::optional<std::wstring> status = sound_.Switch(s_.window, s_.sound, slider_dragging_)) {
+      ShowStatus(*status, false);
+    }
     return;
   }
-  const int percent = static_cast<int>(std::lround(std::clamp(reading->level, 0.0f, 1.0f) * 100.0f));
-  s_.window.SetSlider(percent);
-  s_.window.SetText(control::kValue, reading->muted ? T(L"Mudo") : std::to_wstring(percent) + L"%");
+  if (page_ != Page::WiFi) return;
+  switch (id) {
+    case control::kList:
+      if (notification == Notification::ListDoubleClick) {
+        wifi_.Act(*this);
+      } else {
+        wifi_.SelectionChanged(*this);
+      }
+      break;
+    case control::kAct:
+      wifi_.Act(*this);
+      break;
+    case control::kPromptSubmit:
+      wifi_.SubmitPrompt(*this);
+      break;
+    case control::kPromptCancel:
+      wifi_.CancelPrompt(*this);
+      break;
+    case control::kRemember:
+      wifi_.ToggleRemember(*this);
+      break;
+    default:
+      break;
+  }
 }
 
 void QuickPanel::ShowBrightness(const brightness::Result& result) {
@@ -337,8 +378,19 @@ void QuickPanel::Command(int id, Notification notification) {
         }
         break;
       case control::kMute:
-        s_.volume.ToggleMute();
-        RefreshVolume();
+        if (page_ == Page::Sound && s_.sound != nullptr) {
+          s_.sound->Binding().ToggleMute();
+        } else {
+          s_.volume.ToggleMute();
+        }
+        if (page_ == Page::Sound) RefreshSound(false);
+        break;
+      case control::kList:
+      case control::kAct:
+      case control::kPromptSubmit:
+      case control::kPromptCancel:
+      case control::kRemember:
+        ListCommand(id, notification);
         break;
       case control::kTheme:
       case control::kAutoHide:
@@ -386,7 +438,11 @@ void QuickPanel::SliderMoved(int value, bool tracking) {
     return;
   }
   if (page_ != Page::Sound) return;
-  s_.volume.SetLevel(static_cast<float>(value) / 100.0f);
+  if (s_.sound != nullptr) {
+    s_.sound->Binding().SetVolume(static_cast<float>(value) / 100.0f);
+  } else {
+    s_.volume.SetLevel(static_cast<float>(value) / 100.0f);
+  }
   s_.window.SetText(control::kValue, std::to_wstring(value) + L"%");
 }
 
@@ -394,9 +450,10 @@ bool QuickPanel::Key(PanelKey key, int focused_control) {
   if (!open_) return false;
   switch (key) {
     case PanelKey::Escape:
-      switch (Escape({page_, prompt_shown_, s_.window.Text(control::kSearchEdit).empty(), straight_into_search_})) {
+      switch (Escape({page_, PromptShown(), s_.window.Text(control::kSearchEdit).empty(), straight_into_search_})) {
         case EscapeAction::CancelPrompt:
           prompt_shown_ = false;
+          wifi_.CancelPrompt(*this);
           break;
         case EscapeAction::ClearQuery:
           s_.window.SetText(control::kSearchEdit, L"");
@@ -417,9 +474,12 @@ bool QuickPanel::Key(PanelKey key, int focused_control) {
       }
       return true;
     case PanelKey::CtrlT:
-      return page_ == Page::Search && !prompt_shown_;
+      return page_ == Page::Search && !PromptShown();
     case PanelKey::Enter:
-      if (prompt_shown_ && focused_control != control::kPromptCancel) return true;
+      if (PromptShown() && focused_control != control::kPromptCancel) {
+        if (wifi_.prompt_shown()) wifi_.SubmitPrompt(*this);
+        return true;
+      }
       return page_ == Page::Search && (focused_control == control::kSearchEdit || focused_control == control::kList);
     case PanelKey::Other:
       break;
@@ -478,7 +538,7 @@ bool QuickPanel::PanelWantsToStay() const {
   in.open = open_;
   in.visible = s_.window.Visible();
   in.task_running = slot_.Outstanding();
-  in.prompt_pending = prompt_shown_;
+  in.prompt_pending = PromptShown();
   in.modal_action = modal_;
   in.page = page_;
   in.foreground_owned_by_panel = s_.window.ForegroundOwnedByPanel();
@@ -490,7 +550,7 @@ bool QuickPanel::HoldsIsland() const {
   StayInputs in;
   in.open = open_;
   in.task_running = slot_.Outstanding();
-  in.prompt_pending = prompt_shown_;
+  in.prompt_pending = PromptShown();
   in.modal_action = modal_;
   in.page = page_;
   return quick::HoldsIsland(in);

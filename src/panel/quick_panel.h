@@ -9,7 +9,9 @@
 #include "panel/panel_page.h"
 #include "panel/panel_ports.h"
 #include "panel/panel_rules.h"
+#include "panel/sound_page.h"
 #include "panel/task_slot.h"
+#include "panel/wifi_panel.h"
 #include "system/brightness.h"
 
 namespace notch::quick {
@@ -22,6 +24,7 @@ struct PanelServices {
   PanelHost& host;
   PageWork& work;
   TaskLauncher& launcher;
+  SoundDevices* sound = nullptr;  // none: the Sound page shows no output
 };
 
 // What the island hands over every frame while page 5 is expanded.
@@ -61,6 +64,9 @@ class QuickPanel {
   void ShowBrightness(const brightness::Result& result);
   // A brightness write finished.
   void BrightnessWritten(const brightness::Result& result);
+  // The Wi-Fi refresh and connect tasks finished.
+  void ShowWifi(const WifiRefresh& refresh);
+  void WifiConnected(const std::wstring& message);
   // The key filter: true when the key was handled.
   bool Key(PanelKey key, int focused_control);
   // One frame of the page fade.
@@ -87,12 +93,16 @@ class QuickPanel {
   std::optional<Page> pending_page() const { return pending_page_; }
   bool opened_straight_into_search() const { return straight_into_search_; }
   TaskSlot& slot() { return slot_; }
+  const PanelServices& services() const { return s_; }
+  const WifiPage& wifi() const { return wifi_; }
+  const SoundPage& sound() const { return sound_; }
   unsigned dpi() const { return dpi_; }
 
  private:
   PageInputs Inputs() const;
   void ApplyAlpha();
-  void RefreshVolume();
+  void RefreshSound(bool force);
+  void ListCommand(int id, Notification notification);
   void RefreshHome();
   bool HoldActive() const;
 
@@ -115,6 +125,9 @@ class QuickPanel {
   bool slider_dragging_ = false;
   void FlushBrightness(bool force);
   bool prompt_shown_ = false;
+  bool PromptShown() const { return prompt_shown_ || wifi_.prompt_shown(); }
+  SoundPage sound_;
+  WifiPage wifi_;
   bool modal_ = false;
   std::uint64_t hold_until_ = 0;
   double fade_start_ms_ = 0.0;

@@ -12,6 +12,7 @@
 #include "panel/panel_ports.h"
 #include "panel/quick_panel.h"
 #include "support/english_texts_test.h"
+#include "support/fake_audio_machine.h"
 
 namespace notch::quick::testing {
 
@@ -29,6 +30,16 @@ class FakeWindow final : public PanelWindow {
   std::vector<std::uint8_t> alphas;
   int hides = 0;
   bool foreground = false, cursor = false;
+  // The list box and the inline prompt.
+  std::vector<ListRow> rows;
+  std::optional<std::size_t> selection;
+  std::wstring placeholder;
+  int list_fills = 0;
+  std::vector<PanelControl> prompt;
+  std::map<int, bool> pressed;
+
+  // The user picks row `row` (nothing: no selection).
+  void Select(std::optional<std::size_t> row) { selection = row; }
 
   const Clock& clock() const override { return clock_; }
   void CreateControls(const PageLayout& layout) override {
@@ -41,6 +52,11 @@ class FakeWindow final : public PanelWindow {
   void DestroyControls() override {
     texts.clear();
     enabled.clear();
+    rows.clear();
+    selection.reset();
+    placeholder.clear();
+    prompt.clear();
+    pressed.clear();
   }
   void SetText(int id, const std::wstring& text) override {
     if (texts.count(id)) texts[id] = text;
@@ -65,6 +81,28 @@ class FakeWindow final : public PanelWindow {
   bool Visible() const override { return visible; }
   bool ForegroundOwnedByPanel() const override { return foreground; }
   bool CursorInside() const override { return cursor; }
+  void FillList(const std::vector<ListRow>& r, std::optional<std::size_t> selected) override {
+    rows = r;
+    selection = selected;
+    ++list_fills;
+  }
+  std::optional<std::size_t> ListSelection() const override { return selection; }
+  void SetListPlaceholder(const std::wstring& text) override { placeholder = text; }
+  void ShowPrompt(const std::vector<PanelControl>& controls) override {
+    prompt = controls;
+    for (const PanelControl& c : controls) {
+      texts[c.id] = c.text;
+      enabled[c.id] = c.enabled;
+    }
+  }
+  void ClosePrompt() override {
+    for (const PanelControl& c : prompt) {
+      texts.erase(c.id);
+      enabled.erase(c.id);
+    }
+    prompt.clear();
+  }
+  void SetPressed(int id, bool on) override { pressed[id] = on; }
 };
 
 class FakeIsland final : public PanelIsland {
@@ -145,6 +183,44 @@ class FakeWork final : public PageWork {
       return Continuation([percent](QuickPanel& panel) { panel.BrightnessWritten({percent, true}); });
     });
   }
+  // Connect tasks: what each was handed (the key as it was then); each ends
+  // with `connect_message`.
+  struct Connect {
+    wifi::Network network;
+    std::shared_ptr<wifi::Secret> key;
+    bool remember = false;
+    std::wstring key_text;
+  };
+  std::vector<Connect> connects;
+  std::wstring connect_message = L"Connected.";
+  std::optional<TaskBody> ConnectTask(const wifi::Network& network, std::shared_ptr<wifi::Secret> key,
+                                      bool remember) override {
+    connects.push_back({network, key, remember, key ? std::wstring(key->View()) : std::wstring()});
+    return TaskBody([message = connect_message](const std::atomic<bool>&) {
+      return Continuation([message](QuickPanel& panel) { panel.WifiConnected(message); });
+    });
+  }
+};
+
+// The Sound page's devices over a fake machine, with a real audio binding.
+class FakeSoundDevices final : public SoundDevices {
+ public:
+  explicit FakeSoundDevices(const Clock& clock) : binding_(clock, [this](float, bool) { ++huds; }) {
+    machine.active = {{L"{a}", L"Speakers"}, {L"{b}", L"Headphones"}};
+    machine.default_id = L"{a}";
+    binding_.Start(&endpoints_);
+  }
+  ~FakeSoundDevices() override { binding_.Stop(); }
+  AudioBinding& Binding() override { return binding_; }
+  audio_out::OutputEndpoints& Endpoints() override { return outputs_; }
+
+  notch::testing::FakeAudioMachine machine;
+  int huds = 0;
+
+ private:
+  notch::testing::FakeAudioEndpoints endpoints_{machine};
+  notch::testing::FakeOutputEndpoints outputs_{machine};
+  AudioBinding binding_;
 };
 
 class HeldLauncher final : public TaskLauncher {
@@ -166,8 +242,10 @@ struct PanelRig {
   FakeHost host;
   FakeWork work;
   HeldLauncher launcher;
+  FakeSoundDevices sound{window.clock_};
   int finished_posts = 0;
-  QuickPanel panel{PanelServices{window, island, media, volume, host, work, launcher}, [this] { ++finished_posts; }};
+  QuickPanel panel{PanelServices{window, island, media, volume, host, work, launcher, &sound},
+                   [this] { ++finished_posts; }};
 
   // The island's first ShowPanel after page 5 expanded.
   void Open() {

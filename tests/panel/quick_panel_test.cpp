@@ -296,14 +296,16 @@ TEST_F(QuickPanelTest, DisplaySliderWritesOneAtATimeSpacedAndAlwaysTheLastValue)
 TEST_F(QuickPanelTest, SoundPageFollowsAndSetsTheVolume) {
   rig.Open();
   panel.Command(control::kSoundPage);
-  EXPECT_EQ(rig.window.slider, 50);
-  EXPECT_EQ(rig.window.Text(control::kValue), L"50%");
+  EXPECT_EQ(rig.window.slider, 30);
+  EXPECT_EQ(rig.window.Text(control::kValue), L"30%");
   panel.SliderMoved(73);
-  EXPECT_FLOAT_EQ(rig.volume.reading->level, 0.73f);
+  EXPECT_FLOAT_EQ(rig.sound.machine.level, 0.73f);
   panel.Command(control::kMute);
-  EXPECT_TRUE(rig.volume.reading->muted);
-  EXPECT_EQ(rig.window.Text(control::kValue), L"Mute");
-  rig.volume.reading.reset();  // no output device
+  EXPECT_TRUE(rig.sound.machine.muted);
+  EXPECT_EQ(rig.window.Text(control::kMute), L"Muted");
+  EXPECT_EQ(rig.window.Text(control::kValue), L"73%");
+  rig.sound.machine.default_id.clear();  // no output device
+  rig.sound.Binding().Bind();
   panel.Tick();
   EXPECT_FALSE(rig.window.enabled[control::kSlider]);
   panel.Command(control::kSettings);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "support/english_texts_test.h"
+#include "support/fake_audio_machine.h"
 
 namespace notch::audio_out {
 namespace {
@@ -16,66 +17,9 @@ using EnglishTexts = testing::EnglishTextsTest;
 class OutputListTest : public EnglishTexts {};
 class SoundViewTest : public EnglishTexts {};
 
-// A machine with a few render endpoints, one of them the default: the
-// binding's view of it and the enumeration/switching view share it.
-struct FakeMachine {
-  std::vector<ActiveEndpoint> active;
-  std::wstring default_id;
-  std::map<int, bool> role_fails;  // role -> the switch fails for it
-  std::vector<std::pair<std::wstring, int>> switches;
-};
-
-class FakeVolume final : public EndpointVolume {
- public:
-  std::optional<notch::VolumeReading> Read() override { return notch::VolumeReading{0.3f, false}; }
-  void SetLevel(float) override {}
-  void SetMute(bool) override {}
-  bool RegisterChangeCallback() override { return true; }
-  void UnregisterChangeCallback() override {}
-};
-
-class FakeDevice final : public AudioDevice {
- public:
-  FakeDevice(std::wstring id, std::wstring name) : id_(std::move(id)), name_(std::move(name)) {}
-  std::optional<std::wstring> Id() override { return id_; }
-  std::optional<std::wstring> FriendlyName() override { return name_; }
-  std::unique_ptr<EndpointVolume> ActivateVolume() override { return std::make_unique<FakeVolume>(); }
-
- private:
-  std::wstring id_;
-  std::wstring name_;
-};
-
-class FakeAudioEndpoints final : public AudioEndpoints {
- public:
-  explicit FakeAudioEndpoints(FakeMachine& machine) : machine_(machine) {}
-  std::unique_ptr<AudioDevice> DefaultOutput() override {
-    for (const ActiveEndpoint& e : machine_.active) {
-      if (e.id == machine_.default_id) return std::make_unique<FakeDevice>(e.id, e.friendly_name.value_or(L""));
-    }
-    return nullptr;
-  }
-  bool RegisterDeviceCallback() override { return true; }
-  void UnregisterDeviceCallback() override {}
-
- private:
-  FakeMachine& machine_;
-};
-
-class FakeOutputs final : public OutputEndpoints {
- public:
-  explicit FakeOutputs(FakeMachine& machine) : machine_(machine) {}
-  std::vector<ActiveEndpoint> ActiveOutputs() override { return machine_.active; }
-  bool SetDefaultEndpoint(const std::wstring& id, int role) override {
-    machine_.switches.emplace_back(id, role);
-    if (machine_.role_fails[role]) return false;
-    if (role == 0) machine_.default_id = id;
-    return true;
-  }
-
- private:
-  FakeMachine& machine_;
-};
+using FakeMachine = testing::FakeAudioMachine;
+using FakeAudioEndpoints = testing::FakeAudioEndpoints;
+using FakeOutputs = testing::FakeOutputEndpoints;
 
 class AudioOutputsTest : public EnglishTexts {
  protected:

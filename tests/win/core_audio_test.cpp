@@ -19,6 +19,7 @@
 #include "host/audio_events_win.h"
 #include "host/core_audio_endpoints_win.h"
 #include "support/log_capture.h"
+#include "win_test_support.h"
 
 namespace notch {
 namespace {
@@ -85,17 +86,7 @@ TEST(CoreAudioEventsTest, PostsOnlyForTheConsoleOutputAndVolumeChanges) {
   EXPECT_EQ(host.Take(), (std::vector<UINT>{host_message::kDefaultDeviceChanged, host_message::kVolumeChanged}));
 }
 
-// "running" or "none" from the sound server's state file; nothing when the
-// tests run without NOTCH_SOUND_SERVER.
-std::optional<std::string> SoundServerState() {
-  const char* folder = std::getenv("NOTCH_SOUND_SERVER");
-  if (folder == nullptr || *folder == '\0') return std::nullopt;
-  if (std::string(folder) == "none") return "none";
-  std::ifstream file(std::string(folder) + "\\state");
-  std::string state;
-  file >> state;
-  return state.empty() ? "none" : state;
-}
+using testing::SoundServerState;
 
 class CoreAudioBindingTest : public ::testing::Test {
  protected:

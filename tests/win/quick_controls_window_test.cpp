@@ -12,6 +12,7 @@
 #include "activities/media_state.h"
 #include "common/ini_document.h"
 #include "common/text.h"
+#include "host/core_audio_endpoints_win.h"
 #include "host/host_state.h"
 #include "host/language.h"
 #include "host/settings.h"
@@ -25,7 +26,10 @@
 #include "shell/ilha/island_win.h"
 #include "shell/ilha/virtual_island.h"
 #include "snapshots/png_file_win.h"
+#include "system/audio_outputs_win.h"
 #include "system/brightness_win.h"
+#include "system/wifi_tasks.h"
+#include "system/wlan_source_win.h"
 #include "win_test_support.h"
 
 namespace notch::quick {
@@ -84,6 +88,56 @@ class MenuHost final : public PanelHost {
   Settings& settings_;
 };
 
+// The Sound page's devices: a fake machine unless a test points it at Core
+// Audio.
+class SwitchableSound final : public SoundDevices {
+ public:
+  SoundDevices* target = nullptr;
+  AudioBinding& Binding() override { return target->Binding(); }
+  audio_out::OutputEndpoints& Endpoints() override { return target->Endpoints(); }
+};
+
+// The system's output devices, bound as the host binds them (COM initialised).
+class CoreAudioSound final : public SoundDevices {
+ public:
+  CoreAudioSound() : endpoints_(CoreAudioEndpoints::Create(nullptr)), outputs_(audio_out::CoreAudioOutputs::Create()) {
+    if (endpoints_) binding_.Start(endpoints_.get());
+  }
+  ~CoreAudioSound() override { binding_.Stop(); }
+  CoreAudioSound(const CoreAudioSound&) = delete;
+  CoreAudioSound& operator=(const CoreAudioSound&) = delete;
+  bool ready() const { return endpoints_ != nullptr && outputs_ != nullptr; }
+  AudioBinding& Binding() override { return binding_; }
+  audio_out::OutputEndpoints& Endpoints() override { return *outputs_; }
+
+ private:
+  ManualClock clock_{1000};
+  std::unique_ptr<CoreAudioEndpoints> endpoints_;
+  AudioBinding binding_{clock_, {}};
+  std::unique_ptr<audio_out::CoreAudioOutputs> outputs_;
+};
+
+// A refresh of the Wi-Fi page that finds three networks.
+WifiRefresh FakeNetworks() {
+  auto make = [](const wchar_t* name, const char* ssid, std::uint32_t signal, bool open) {
+    wifi::Network network;
+    network.name = name;
+    network.ssid = wifi::Ssid::From(ssid);
+    network.signal = signal;
+    network.open = open;
+    network.personal = !open;
+    network.connectable = true;
+    return network;
+  };
+  WifiRefresh refresh;
+  refresh.list.networks = {make(L"Tembo Home", "Tembo Home", 92, false), make(L"Cafe Kilimanjaro", "Cafe", 71, true),
+                           make(L"Flat 4", "Flat 4", 38, false)};
+  refresh.list.networks[0].connected = true;
+  refresh.list.networks[0].profile_name = L"Tembo Home";
+  refresh.list.status = wifi::kChooseNetwork;
+  return refresh;
+}
+
 class QuickControlsWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -94,8 +148,9 @@ class QuickControlsWindowTest : public ::testing::Test {
     window_ = CreateIslandWindow(GetModuleHandleW(nullptr), layered_);
     ASSERT_NE(window_, nullptr);
     platform_ = std::make_unique<WindowsIslandPlatform>(window_, layered_);
+    sound_.target = &fake_sound_;
     panel_ = std::make_unique<QuickControlsWindow>(
-        window_, PanelSeams{island_port_, media_port_, volume_, host_port_, work_, launcher_});
+        window_, PanelSeams{island_port_, media_port_, volume_, host_port_, work_, launcher_, &sound_});
     island_ = std::make_unique<Island>(*platform_, *panel_, activities_, settings_, host_, media_);
     island_port_.island = island_.get();
     AttachIsland(window_, island_.get());
@@ -127,7 +182,7 @@ class QuickControlsWindowTest : public ::testing::Test {
     MSG message{target, WM_KEYDOWN, key, 0, 0, {}};
     return panel_->PreTranslate(message);
   }
-  void Snapshot(Page page) {
+  void Snapshot(Page page, const wchar_t* suffix = L"") {
     const std::optional<std::wstring> folder = []() -> std::optional<std::wstring> {
       wchar_t buffer[MAX_PATH] = {};
       const DWORD length = GetEnvironmentVariableW(L"NOTCH_SNAPSHOTS", buffer, MAX_PATH);
@@ -155,7 +210,7 @@ class QuickControlsWindowTest : public ::testing::Test {
     GdiFlush();
     auto* pixels = static_cast<std::uint8_t*>(bits);
     for (int i = 0; i < width * height; ++i) pixels[i * 4 + 3] = 255;
-    const std::wstring path = *folder + L"\\panel-" + Utf8ToWide(std::string(PageName(page))) + L".png";
+    const std::wstring path = *folder + L"\\panel-" + Utf8ToWide(std::string(PageName(page))) + suffix + L".png";
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // WIC
     EXPECT_TRUE(snapshots::WritePng(path, width, height,
                                     {pixels, static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4}));
@@ -175,6 +230,9 @@ class QuickControlsWindowTest : public ::testing::Test {
   TestIsland island_port_;
   testing::FakeMedia media_port_;
   testing::FakeVolume volume_;
+  ManualClock sound_clock_{1000};
+  testing::FakeSoundDevices fake_sound_{sound_clock_};
+  SwitchableSound sound_;
   testing::FakeHost host_port_;
   testing::FakeWork work_;
   InPlaceLauncher launcher_;
@@ -265,10 +323,10 @@ TEST_F(QuickControlsWindowTest, SoundSliderAndMuteReachTheVolume) {
   HWND slider = Child(control::kSlider);
   ASSERT_NE(slider, nullptr);
   EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 100);
-  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 50);
-  SendMessageW(slider, TBM_SETPOS, TRUE, 30);
+  EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 30);
+  SendMessageW(slider, TBM_SETPOS, TRUE, 40);
   SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
-  EXPECT_FLOAT_EQ(volume_.reading->level, 0.30f);
+  EXPECT_FLOAT_EQ(fake_sound_.machine.level, 0.40f);
   // A press on the track jumps there, a drag follows, the release ends it.
   RECT channel{};
   SendMessageW(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
@@ -277,18 +335,33 @@ TEST_F(QuickControlsWindowTest, SoundSliderAndMuteReachTheVolume) {
   SendMessageW(slider, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(channel.left + width * 3 / 4, y));
   EXPECT_EQ(GetCapture(), slider);
   EXPECT_NEAR(SendMessageW(slider, TBM_GETPOS, 0, 0), 75, 1);
-  EXPECT_NEAR(volume_.reading->level, 0.75f, 0.011f);
+  EXPECT_NEAR(fake_sound_.machine.level, 0.75f, 0.011f);
+  // The 100 ms refresh leaves the held thumb where the mouse put it.
+  fake_sound_.machine.level = 0.5f;
+  fake_sound_.Binding().ReadVolume();
+  panel_->panel().Tick();
+  EXPECT_NEAR(SendMessageW(slider, TBM_GETPOS, 0, 0), 75, 1);
   SendMessageW(slider, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(channel.left + width / 5, y));
-  EXPECT_NEAR(volume_.reading->level, 0.20f, 0.011f);
+  EXPECT_NEAR(fake_sound_.machine.level, 0.20f, 0.011f);
   SendMessageW(slider, WM_LBUTTONUP, 0, MAKELPARAM(channel.right + 40, y));  // past the end: 100
   EXPECT_NE(GetCapture(), slider);
   EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 100);
-  EXPECT_FLOAT_EQ(volume_.reading->level, 1.0f);
+  EXPECT_FLOAT_EQ(fake_sound_.machine.level, 1.0f);
   SendMessageW(slider, TBM_SETPOS, TRUE, 30);
   SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
   Click(control::kMute);
-  EXPECT_TRUE(volume_.reading->muted);
+  EXPECT_TRUE(fake_sound_.machine.muted);
+  EXPECT_EQ(panel_->Text(control::kMute), L"Muted");
+  // The list: both outputs, the default one selected; choosing the other switches.
+  HWND list = Child(control::kList);
+  ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
   Snapshot(Page::Sound);
+  SendMessageW(list, LB_SETCURSEL, 1, 0);
+  SendMessageW(panel_->window(), WM_COMMAND, MAKEWPARAM(control::kList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  EXPECT_EQ(fake_sound_.Binding().device_id(), L"{b}");
+  EXPECT_EQ(panel_->Text(control::kStatus), L"Switched output to Headphones.");
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
   // Esc on a settings page goes Home.
   EXPECT_TRUE(PressKey(VK_ESCAPE, slider));
   EXPECT_EQ(panel_->panel().page(), Page::Home);
@@ -418,6 +491,110 @@ TEST_F(QuickControlsWindowTest, DisplayReadsTheBrightnessAndShowsItUnavailableUn
   EXPECT_EQ(text(control::kStatus), L"External monitors may require DDC/CI enabled.");
   EXPECT_FALSE(IsWindowEnabled(Child(control::kSlider)));
   Snapshot(Page::Display);
+}
+
+// Under Wine the PulseAudio null sink is the one output: listed, marked
+// default and selected, with the slider at its volume.
+TEST_F(QuickControlsWindowTest, SoundListsTheSystemsDefaultOutput) {
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  {
+    CoreAudioSound system;
+    ASSERT_TRUE(system.ready());
+    if (notch::testing::SoundServerState() == "running") {
+      ASSERT_TRUE(system.Binding().bound()) << "a sound server runs, yet there is no default output";
+    }
+    if (!system.Binding().bound()) {
+      if (SUCCEEDED(com)) CoUninitialize();
+      GTEST_SKIP() << "no default output endpoint (no sound server)";
+    }
+    sound_.target = &system;
+    island_->OpenQuickControls();
+    OpenOn(Page::Home);
+    panel_->panel().OpenPanelAt(Page::Sound);
+    OpenOn(Page::Sound);
+    EXPECT_EQ(panel_->Text(control::kSubtitle), system.Binding().device_name());
+    HWND list = Child(control::kList);
+    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    ASSERT_NE(selected, LB_ERR);
+    wchar_t item[256] = {};
+    SendMessageW(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(item));
+    EXPECT_EQ(std::wstring(item), system.Binding().device_name() + L"  \u00B7  Active");
+    const int percent = audio_out::VolumePercent(system.Binding().last_level());
+    EXPECT_EQ(SendMessageW(Child(control::kSlider), TBM_GETPOS, 0, 0), percent);
+    EXPECT_EQ(panel_->Text(control::kValue), std::to_wstring(percent) + L"%");
+    EXPECT_TRUE(IsWindowEnabled(Child(control::kSlider)));
+    Snapshot(Page::Sound, L"-system");
+    // Leave the page before the devices go.
+    panel_->panel().OpenPanelAt(Page::Home);
+    OpenOn(Page::Home);
+    sound_.target = &fake_sound_;
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+}
+
+// Wine's wlanapi opens a handle but has no interface: the page says so and
+// offers nothing to connect to.
+TEST_F(QuickControlsWindowTest, WifiWithoutAnAdapterSaysSo) {
+  work_.body = [](const std::atomic<bool>& cancel) {
+    WifiRefresh refresh;
+    refresh.list = wifi::ListNetworks(wifi::NativeWlanApi(), false, cancel);
+    return Continuation([refresh](QuickPanel& p) { p.ShowWifi(refresh); });
+  };
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  panel_->panel().OpenPanelAt(Page::WiFi);
+  OpenOn(Page::WiFi);
+  if (!notch::testing::RunningUnderWine()) GTEST_SKIP() << "a real machine may have a Wi-Fi adapter";
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return panel_->panel().slot().Idle(); }));
+  EXPECT_EQ(panel_->Text(control::kStatus), L"No Wi-Fi adapter found.");
+  EXPECT_EQ(SendMessageW(Child(control::kList), LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(panel_->Text(control::kSubtitle), L"Not connected");
+  EXPECT_FALSE(IsWindowEnabled(Child(control::kAct)));
+  Click(control::kAct);  // nothing selected: nothing happens
+  EXPECT_TRUE(work_.connects.empty());
+  Snapshot(Page::WiFi, L"-no-adapter");
+}
+
+// A fake list drawn as rows, then the key prompt over the page.
+TEST_F(QuickControlsWindowTest, WifiListsNetworksAndAsksForAKey) {
+  work_.body = [](const std::atomic<bool>&) {
+    const WifiRefresh refresh = FakeNetworks();
+    return Continuation([refresh](QuickPanel& p) { p.ShowWifi(refresh); });
+  };
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  panel_->panel().OpenPanelAt(Page::WiFi);
+  OpenOn(Page::WiFi);
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return panel_->panel().slot().Idle(); }));
+  HWND list = Child(control::kList);
+  ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(panel_->Text(control::kSubtitle), L"Tembo Home \u00B7 Connected");
+  SendMessageW(list, LB_SETCURSEL, 2, 0);
+  SendMessageW(panel_->window(), WM_COMMAND, MAKEWPARAM(control::kList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  EXPECT_TRUE(IsWindowEnabled(Child(control::kAct)));
+  Snapshot(Page::WiFi, L"-list");
+
+  Click(control::kAct);
+  HWND edit = Child(control::kPromptEdit);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_NE(GetWindowLongW(edit, GWL_STYLE) & ES_PASSWORD, 0);
+  EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), 64);
+  EXPECT_FALSE(IsWindowVisible(list));
+  EXPECT_FALSE(IsWindowVisible(Child(control::kRefresh)));
+  EXPECT_EQ(panel_->Text(control::kSubtitle), L"Password for Flat 4");
+  Click(control::kRemember);
+  SetWindowTextW(edit, L"short");
+  Snapshot(Page::WiFi, L"-prompt");
+  Click(control::kPromptSubmit);
+  EXPECT_EQ(panel_->Text(control::kStatus), L"Enter at least 8 characters.");
+  SetWindowTextW(edit, L"kilimanjaro");
+  EXPECT_TRUE(PressKey(VK_RETURN, edit));
+  EXPECT_EQ(Child(control::kPromptEdit), nullptr);
+  EXPECT_TRUE(IsWindowVisible(list));
+  ASSERT_EQ(work_.connects.size(), 1u);
+  EXPECT_EQ(work_.connects[0].network.name, L"Flat 4");
+  EXPECT_EQ(work_.connects[0].key_text, L"kilimanjaro");
+  EXPECT_TRUE(work_.connects[0].remember);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // Helpers shared by the Windows tests.
 #include <windows.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <optional>
 #include <string>
 
 namespace notch::testing {
@@ -22,6 +25,19 @@ inline std::wstring TestDataPath(const std::wstring& relative) {
 inline bool RunningUnderWine() {
   const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
   return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+// "running" or "none" from the sound server's state file
+// (tests/win/sound_server.py); nothing when the tests run without
+// NOTCH_SOUND_SERVER.
+inline std::optional<std::string> SoundServerState() {
+  const char* folder = std::getenv("NOTCH_SOUND_SERVER");
+  if (folder == nullptr || *folder == '\0') return std::nullopt;
+  if (std::string(folder) == "none") return "none";
+  std::ifstream file(std::string(folder) + "\\state");
+  std::string state;
+  file >> state;
+  return state.empty() ? "none" : state;
 }
 
 }  // namespace notch::testing
