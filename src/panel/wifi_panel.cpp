@@ -134,8 +134,8 @@ void WifiPage::ClosePrompt(QuickPanel& panel) {
 void WifiPage::SubmitPrompt(QuickPanel& panel) {
   if (!prompt_.shown()) return;
   std::wstring typed = panel.services().window.Text(wifi::kPromptEditId);
-  auto key = std::make_shared<wifi::Secret>(typed);
-  wifi::WipeText(typed);
+  auto key = std::make_shared<wifi::Secret>(std::move(typed));
+  wifi::WipeText(typed);  // what a short key left in place
   wifi::KeyPrompt::Submitted submitted = prompt_.Submit(std::move(key));
   if (!submitted.connect) {
     panel.ShowStatus(submitted.status, false);
