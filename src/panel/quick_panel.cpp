@@ -104,6 +104,7 @@ void QuickPanel::Close() {
   straight_into_search_ = false;
   focus_search_when_visible_ = false;
   prompt_shown_ = false;
+  if (wifi_.prompt_shown()) s_.window.ClosePrompt();  // empties the key's edit
   wifi_.Reset();
   pending_wifi_rescan_ = false;
   hold_until_ = 0;

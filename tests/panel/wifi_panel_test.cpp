@@ -240,6 +240,16 @@ TEST_F(WifiPanelTest, CancellingOrLeavingDropsThePendingNetworkAndTheRememberFla
   panel.Command(control::kBack);
   EXPECT_FALSE(panel.wifi().prompt_shown());
   EXPECT_EQ(panel.page(), Page::Home);
+
+  // Closing the panel empties the key's edit at once, not at the next open.
+  panel.Command(control::kWiFiPage);
+  FinishTasks();
+  OpenPromptFor(L"Flat 4");
+  window.SetText(control::kPromptEdit, L"half typed");
+  panel.Close();
+  EXPECT_FALSE(panel.wifi().prompt_shown());
+  EXPECT_TRUE(window.prompt.empty());
+  EXPECT_EQ(window.Text(control::kPromptEdit), L"");
   EXPECT_TRUE(rig.work.connects.empty());
 }
 
