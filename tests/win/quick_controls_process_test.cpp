@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include "common/app_messages.h"
+#include "common/text.h"
 #include "key_chord.h"
 #include "message_pump.h"
 #include "panel/panel_page.h"
 #include "panel/panel_rules.h"
 #include "roaming_settings.h"
 #include "tembo_notch_process.h"
+#include "win_test_support.h"
 
 namespace notch {
 namespace {
@@ -75,6 +77,37 @@ TEST(QuickControlsProcessTest, TrayItemOpensHomeAndEscReturnsTheIslandToMedia) {
   // Esc on Home: back to the island's media page, which closes the panel.
   PostMessageW(GetDlgItem(panel, quick::control::kCustomize), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(testing::PumpUntil([&] { return !IsWindowVisible(panel); }));
+  EXPECT_EQ(program.Close(), 0u);
+}
+
+// The Wi-Fi page in the program: Wine's wlanapi has no interface, so the
+// page's refresh ends with "No Wi-Fi adapter found." and the program runs on.
+TEST(QuickControlsProcessTest, WifiPageWithoutAnAdapterSaysSoAndTheProgramRunsOn) {
+  testing::ScopedSettingsFile defaults;
+  testing::TemboNotchProcess program;
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(program.WaitUntilIdle());
+  const HWND host = program.HostWindow();
+  ASSERT_NE(host, nullptr);
+  PostMessageW(host, host_message::kTrayIcon, 1, WM_RBUTTONUP);
+  for (const WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageW(host, WM_KEYDOWN, key, 0);
+  HWND panel = nullptr;
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());
+    return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kWiFiPage) != nullptr;
+  }));
+  PostMessageW(GetDlgItem(panel, quick::control::kWiFiPage), BM_CLICK, 0, 0);
+  const auto status = [&] {
+    wchar_t text[128] = {};
+    SendMessageW(GetDlgItem(panel, quick::control::kStatus), WM_GETTEXT, 128, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text);
+  };
+  if (!testing::RunningUnderWine()) GTEST_SKIP() << "a real machine may have a Wi-Fi adapter";
+  EXPECT_TRUE(testing::PumpUntil([&] { return status() == L"No Wi-Fi adapter found."; })) << WideToUtf8(status());
+  // Nothing is selectable, so nothing can reach WlanConnect.
+  EXPECT_EQ(SendMessageW(GetDlgItem(panel, quick::control::kList), LB_GETCOUNT, 0, 0), 0);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(panel, quick::control::kAct)));
+  EXPECT_TRUE(program.Running());
   EXPECT_EQ(program.Close(), 0u);
 }
 
