@@ -312,70 +312,81 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
   list_placeholder_ = layout.page == Page::WiFi        ? Translate(L"Procurando redes Wi-Fi…")
                       : layout.page == Page::Bluetooth ? Translate(L"Procurando dispositivos Bluetooth…")
                                                        : L"";
-  for (const PanelControl& c : layout.controls) CreateChild(c, layout.page);
+  CreateChildren(layout.controls, layout.page);
 }
 
-void QuickControlsWindow::CreateChild(const PanelControl& c, Page page) {
+void QuickControlsWindow::CreateChildren(const std::vector<PanelControl>& controls, Page page) {
   const unsigned dpi = font_dpi_;
-  const wchar_t* cls = L"STATIC";
-  DWORD style = WS_CHILD | WS_VISIBLE;
-  switch (c.kind) {
-    case ControlKind::Button:
-      cls = L"BUTTON";
-      style |= WS_TABSTOP | BS_OWNERDRAW;
-      break;
-    case ControlKind::Label:
-      style |= SS_NOPREFIX | SS_ENDELLIPSIS;
-      break;
-    case ControlKind::Edit:
-      cls = L"EDIT";
-      style |= WS_TABSTOP | ES_AUTOHSCROLL | (c.password ? ES_PASSWORD : 0);
-      break;
-    case ControlKind::List:
-      cls = L"LISTBOX";
-      style |= WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
-      break;
-    case ControlKind::Trackbar:
-      cls = TRACKBAR_CLASSW;
-      style |= WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH;
-      break;
-  }
-  const int id = c.id >= 0 ? c.id : kStaticId;
-  HWND child = CreateWindowExW(0, cls, c.text.c_str(), style, ScaleDip(c.rect.x, dpi), ScaleDip(c.rect.y, dpi),
-                               ScaleDip(c.rect.w, dpi), ScaleDip(c.rect.h, dpi), window_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  if (child == nullptr) return;
-  children_.push_back(child);
-  if (c.id != control::kLabel) controls_[c.id] = child;
-  if (c.muted) muted_.insert(child);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(c.font)]), FALSE);
-  if (c.kind == ControlKind::Edit && c.text_limit > 0) SendMessageW(child, EM_SETLIMITTEXT, c.text_limit, 0);
-  if (c.kind == ControlKind::Trackbar) {
-    SendMessageW(child, TBM_SETRANGE, FALSE, MAKELPARAM(0, c.range_max));
-  }
-  if (c.kind == ControlKind::Button || c.kind == ControlKind::List || c.kind == ControlKind::Trackbar) {
-    SetWindowSubclass(child, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
-  }
-  if (c.kind == ControlKind::List) {
-    const int item = page == Page::Search ? 36 : page == Page::SearchSettings ? 32 : 35;
-    SendMessageW(child, LB_SETITEMHEIGHT, 0, ScaleDip(item, dpi));
-    if (!high_contrast_) SetWindowTheme(child, L"DarkMode_Explorer", nullptr);
-  }
-  if (!c.enabled) EnableWindow(child, FALSE);
-  if (c.kind == ControlKind::Button && tooltip_ != nullptr) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = window_;
-    tool.uId = reinterpret_cast<UINT_PTR>(child);
-    tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const PanelControl& c : controls) {
+    const wchar_t* cls = L"STATIC";
+    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD ex_style = 0;
+    switch (c.kind) {
+      case ControlKind::Button:
+        cls = L"BUTTON";
+        style |= WS_TABSTOP | BS_OWNERDRAW;
+        break;
+      case ControlKind::Label:
+        style |= SS_NOPREFIX | SS_ENDELLIPSIS;
+        break;
+      case ControlKind::Edit:
+        cls = L"EDIT";
+        style |= WS_TABSTOP | ES_AUTOHSCROLL | (c.password ? ES_PASSWORD : 0);
+        break;
+      case ControlKind::List:
+        cls = L"LISTBOX";
+        style |= WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_NOTIFY;
+        break;
+      case ControlKind::Trackbar:
+        cls = TRACKBAR_CLASSW;
+        style |= WS_TABSTOP | TBS_HORZ | TBS_NOTICKS | TBS_BOTH;
+        break;
+    }
+    const int id = c.id >= 0 ? c.id : kStaticId;
+    HWND child = CreateWindowExW(ex_style, cls, c.text.c_str(), style, ScaleDip(c.rect.x, dpi), ScaleDip(c.rect.y, dpi),
+                                 ScaleDip(c.rect.w, dpi), ScaleDip(c.rect.h, dpi), window_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    if (child == nullptr) continue;
+    children_.push_back(child);
+    if (c.id != control::kLabel) controls_[c.id] = child;
+    if (c.muted) muted_.insert(child);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(c.font)]), FALSE);
+    if (c.kind == ControlKind::Edit && c.text_limit > 0) SendMessageW(child, EM_SETLIMITTEXT, c.text_limit, 0);
+    if (c.kind == ControlKind::Trackbar) {
+      SendMessageW(child, TBM_SETRANGE, FALSE, MAKELPARAM(0, c.range_max));
+    }
+    if (c.kind == ControlKind::Button || c.kind == ControlKind::List || c.kind == ControlKind::Trackbar) {
+      SetWindowSubclass(child, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+    if (c.kind == ControlKind::List) {
+      const int item = page == Page::Search ? 36 : page == Page::SearchSettings ? 32 : 35;
+      SendMessageW(child, LB_SETITEMHEIGHT, 0, ScaleDip(item, dpi));
+      if (!high_contrast_) SetWindowTheme(child, L"DarkMode_Explorer", nullptr);
+    }
+    if (!c.enabled) EnableWindow(child, FALSE);
+    if (c.kind == ControlKind::Button && tooltip_ != nullptr) {
+      TOOLINFOW tool{};
+      tool.cbSize = sizeof(tool);
+      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      tool.hwnd = window_;
+      tool.uId = reinterpret_cast<UINT_PTR>(child);
+      tool.lpszText = LPSTR_TEXTCALLBACKW;
+      SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
   }
 }
 
 void QuickControlsWindow::ForgetChild(HWND child) {
   if (child == nullptr) return;
   if (hovered_ == child) hovered_ = nullptr;
+  if (tooltip_ != nullptr) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(child);
+    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
   children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
   muted_.erase(child);
   for (auto it = controls_.begin(); it != controls_.end(); ++it) {
@@ -523,10 +534,8 @@ void QuickControlsWindow::ShowPrompt(const std::vector<PanelControl>& controls) 
       hidden_for_prompt_.push_back(child);
     }
   }
-  for (const PanelControl& c : controls) {
-    CreateChild(c, panel_.page());
-    prompt_ids_.push_back(c.id);
-  }
+  CreateChildren(controls, panel_.page());
+  for (const PanelControl& c : controls) prompt_ids_.push_back(c.id);
   Redraw();
 }
 

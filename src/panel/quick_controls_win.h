@@ -95,7 +95,7 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   void DrawListItem(const DRAWITEMSTRUCT& item);
   void Paint();
   int ControlIdOf(HWND child) const;
-  void CreateChild(const PanelControl& c, Page page);
+  void CreateChildren(const std::vector<PanelControl>& controls, Page page);
   void ForgetChild(HWND child);
 
   HWND island_;
