@@ -111,5 +111,37 @@ TEST(QuickControlsProcessTest, WifiPageWithoutAnAdapterSaysSoAndTheProgramRunsOn
   EXPECT_EQ(program.Close(), 0u);
 }
 
+// The Sound page in the program lists the sound server's output through the
+// host's audio binding, marked as the default and selected.
+TEST(QuickControlsProcessTest, SoundPageListsTheDefaultOutputThroughTheHostsBinding) {
+  if (testing::SoundServerState() != "running") GTEST_SKIP() << "no sound server";
+  testing::ScopedSettingsFile defaults;
+  testing::TemboNotchProcess program;
+  ASSERT_TRUE(program.started());
+  ASSERT_TRUE(program.WaitUntilIdle());
+  const HWND host = program.HostWindow();
+  ASSERT_NE(host, nullptr);
+  PostMessageW(host, host_message::kTrayIcon, 1, WM_RBUTTONUP);
+  for (const WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageW(host, WM_KEYDOWN, key, 0);
+  HWND panel = nullptr;
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());
+    return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kSoundPage) != nullptr;
+  }));
+  PostMessageW(GetDlgItem(panel, quick::control::kSoundPage), BM_CLICK, 0, 0);
+  HWND list = nullptr;
+  ASSERT_TRUE(testing::PumpUntil([&] {
+    list = GetDlgItem(panel, quick::control::kList);
+    return list != nullptr && SendMessageW(list, LB_GETCURSEL, 0, 0) != LB_ERR;
+  }));
+  wchar_t item[256] = {};
+  SendMessageW(list, LB_GETTEXT, SendMessageW(list, LB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(item));
+  // "NAME  ·  Active" (or its translation) marks the default device.
+  EXPECT_NE(std::wstring(item).find(L"  \u00B7  "), std::wstring::npos) << WideToUtf8(item);
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(panel, quick::control::kSlider)));
+  EXPECT_TRUE(program.Running());
+  EXPECT_EQ(program.Close(), 0u);
+}
+
 }  // namespace
 }  // namespace notch
