@@ -798,7 +798,8 @@ LRESULT QuickControlsWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) 
       HWND slider = Control(control::kSlider);
       if (slider == nullptr || reinterpret_cast<HWND>(lparam) != slider) break;
       slider_dragging_ = LOWORD(wparam) == TB_THUMBTRACK;
-      panel_.SliderMoved(static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)), slider_dragging_);
+      panel_.SliderMoved(static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)), slider_dragging_,
+                         LOWORD(wparam) == TB_ENDTRACK);
       return 0;
     }
     case WM_MEASUREITEM: {

@@ -427,7 +427,7 @@ void QuickPanel::Command(int id, Notification notification) {
   s_.island.ActivityPing();
 }
 
-void QuickPanel::SliderMoved(int value, bool tracking) {
+void QuickPanel::SliderMoved(int value, bool tracking, bool end_track) {
   value = std::clamp(value, 0, 100);
   slider_dragging_ = tracking;
   if (page_ == Page::Display) {
@@ -438,7 +438,7 @@ void QuickPanel::SliderMoved(int value, bool tracking) {
     FlushBrightness(false);
     return;
   }
-  if (page_ != Page::Sound) return;
+  if (page_ != Page::Sound || end_track) return;  // end-track repeats the last value
   if (s_.sound != nullptr) {
     s_.sound->Binding().SetVolume(static_cast<float>(value) / 100.0f);
   } else {

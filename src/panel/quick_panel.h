@@ -58,8 +58,9 @@ class QuickPanel {
   // for the list box's notifications.
   enum class Notification { Clicked, ListSelection, ListDoubleClick, EditChange, Focus };
   void Command(int id, Notification notification = Notification::Clicked);
-  // `tracking`: a thumb-track notification of a drag.
-  void SliderMoved(int value, bool tracking = false);
+  // `tracking`: a thumb-track notification of a drag; `end_track`: the
+  // notification that closes a drag or a key press.
+  void SliderMoved(int value, bool tracking = false, bool end_track = false);
   // A brightness read finished (page setup and refresh on Display).
   void ShowBrightness(const brightness::Result& result);
   // A brightness write finished.

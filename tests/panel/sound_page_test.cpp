@@ -110,6 +110,10 @@ TEST_F(SoundPageTest, TheRefreshLeavesACapturedThumbAloneAndFollowsOnceReleased)
   EXPECT_EQ(window.slider, -1);
 
   panel.SliderMoved(70, false);  // released
+  EXPECT_FLOAT_EQ(machine.level, 0.7f);
+  machine.level = 0.5f;
+  panel.SliderMoved(70, false, true);  // the end-track that follows sets nothing
+  EXPECT_FLOAT_EQ(machine.level, 0.5f);
   machine.level = 0.45f;
   rig.sound.Binding().ReadVolume();
   panel.Tick();

@@ -325,7 +325,7 @@ TEST_F(QuickControlsWindowTest, SoundSliderAndMuteReachTheVolume) {
   EXPECT_EQ(SendMessageW(slider, TBM_GETRANGEMAX, 0, 0), 100);
   EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 30);
   SendMessageW(slider, TBM_SETPOS, TRUE, 40);
-  SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+  SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 0), reinterpret_cast<LPARAM>(slider));
   EXPECT_FLOAT_EQ(fake_sound_.machine.level, 0.40f);
   // A press on the track jumps there, a drag follows, the release ends it.
   RECT channel{};
@@ -348,7 +348,7 @@ TEST_F(QuickControlsWindowTest, SoundSliderAndMuteReachTheVolume) {
   EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 100);
   EXPECT_FLOAT_EQ(fake_sound_.machine.level, 1.0f);
   SendMessageW(slider, TBM_SETPOS, TRUE, 30);
-  SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+  SendMessageW(panel_->window(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 0), reinterpret_cast<LPARAM>(slider));
   Click(control::kMute);
   EXPECT_TRUE(fake_sound_.machine.muted);
   EXPECT_EQ(panel_->Text(control::kMute), L"Muted");
