@@ -2,6 +2,7 @@
 // What the portable panel asks of the world: its window and child controls,
 // the island that hosts it, and the narrow seams to other subsystems (media,
 // master volume, settings menus, the page work of the system back ends).
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -9,7 +10,11 @@
 #include "common/clock.h"
 #include "host/tray_menu.h"
 #include "panel/panel_page.h"
+#include "panel/panel_views.h"
 #include "panel/task_slot.h"
+#include "system/hotspot.h"
+#include "system/pairing.h"
+#include "system/radios.h"
 
 namespace notch::quick {
 
@@ -35,6 +40,13 @@ class PanelWindow {
   virtual bool Visible() const = 0;
   virtual bool ForegroundOwnedByPanel() const = 0;
   virtual bool CursorInside() const = 0;
+  // The list's rows and selection, and the text the empty list shows.
+  virtual void SetListRows(const std::vector<ListRow>& /*rows*/, std::optional<std::size_t> /*selected*/) {}
+  virtual std::optional<std::size_t> ListSelection() const { return std::nullopt; }
+  virtual void SetListPlaceholder(const std::wstring& /*text*/) {}
+  virtual void ShowPrompt(const InlinePrompt& /*prompt*/) {}
+  virtual void ClosePrompt() {}
+  virtual void SetTileCaption(int /*id*/, const TileCaption& /*caption*/) {}
 };
 
 class PanelIsland {
@@ -93,6 +105,15 @@ class PageWork {
   virtual std::optional<TaskBody> RefreshTask(Page page, bool rescan) = 0;
   // Writes the Display page's brightness (percent); nothing without a back end.
   virtual std::optional<TaskBody> BrightnessWrite(int /*percent*/) { return std::nullopt; }
+  // The radio, Bluetooth and tethering sources the tasks use on worker
+  // threads (they live as long as the program); null without a back end.
+  virtual radios::RadioSource* Radios() { return nullptr; }
+  virtual bluetooth::DeviceSource* Devices() { return nullptr; }
+  virtual bluetooth::PairingSource* Pairing() { return nullptr; }
+  virtual bluetooth::Pacer& PairingPacer() { return bluetooth::SystemPacer(); }
+  virtual hotspot::TetheringSource* Tethering() { return nullptr; }
+  // Asks Windows for radio access; null when the request cannot be made.
+  virtual std::unique_ptr<radios::AccessRequest> RequestRadioAccess() { return nullptr; }
 };
 
 }  // namespace notch::quick

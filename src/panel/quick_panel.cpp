@@ -104,6 +104,7 @@ void QuickPanel::Close() {
   straight_into_search_ = false;
   focus_search_when_visible_ = false;
   prompt_shown_ = false;
+  radio_.ResetForClose();
   pending_wifi_rescan_ = false;
   hold_until_ = 0;
   s_.window.SetText(control::kSearchEdit, L"");
@@ -139,6 +140,7 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
   pending_wifi_rescan_ = false;
   straight_into_search_ = false;
   prompt_shown_ = false;
+  radio_.ResetForPage();
   page_ = page;
 
   const PageLayout layout = BuildPage(page, Inputs());
@@ -150,9 +152,11 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
 
   switch (page) {
     case Page::WiFi:
+      radio_.RefreshToggle(*this);
       RefreshDevices(false, L"", false);
       break;
     case Page::Bluetooth:
+      radio_.RefreshToggle(*this);
       RefreshDevices(true, L"", false);
       break;
     case Page::Display:
@@ -163,6 +167,8 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
       break;
     case Page::Home:
       RefreshHome();
+      radio_.RefreshHotspotTile(*this);
+      radio_.ReadHotspotForHome(*this);
       break;
     case Page::Search:
       if (s_.window.Visible() && !fading_ && fade_factor_ >= 1.0) {
@@ -190,10 +196,10 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
   if (refocus_customize) s_.window.Focus(control::kCustomize);
 }
 
-bool QuickPanel::Start(TaskBody body) { return slot_.Start(std::move(body)); }
+bool QuickPanel::Start(TaskBody body) { return slot_.Start(std::move(body), radio_.AccessPending()); }
 
 void QuickPanel::RefreshDevices(bool rescan, const std::wstring& status, bool quiet) {
-  if (slot_.Outstanding()) {
+  if (slot_.Outstanding() || radio_.AccessPending()) {
     deferred_refresh_ = true;
     return;
   }
@@ -206,7 +212,10 @@ void QuickPanel::RefreshDevices(bool rescan, const std::wstring& status, bool qu
   } else if (page_ != Page::Display) {
     return;
   }
-  if (std::optional<TaskBody> task = s_.work.RefreshTask(page_, rescan)) Start(std::move(*task));
+  std::optional<TaskBody> task =
+      page_ == Page::Bluetooth ? radio_.BluetoothRefreshTask(s_.work, status) : s_.work.RefreshTask(page_, rescan);
+  if (task) Start(std::move(*task));
+  radio_.RefreshToggle(*this);
 }
 
 bool QuickPanel::HoldActive() const { return s_.window.clock().TickMs() < hold_until_; }
@@ -216,7 +225,13 @@ void QuickPanel::ShowStatus(const std::wstring& text, bool hold) {
   if (hold) hold_until_ = s_.window.clock().TickMs() + kStatusHoldMs;
 }
 
+void QuickPanel::ShowStatusFor(const std::wstring& text, std::uint64_t hold_ms) {
+  s_.window.SetText(control::kStatus, text);
+  hold_until_ = s_.window.clock().TickMs() + hold_ms;
+}
+
 void QuickPanel::Tick() {
+  radio_.TakeAccessAnswer(*this);
   if (std::optional<TaskSlot::Finished> finished = slot_.TakeFinished()) {
     if (open_ && !finished->cancelled && finished->then) finished->then(*this);
     if (open_) {
@@ -227,12 +242,21 @@ void QuickPanel::Tick() {
         pending_wifi_rescan_ = false;
         RefreshDevices(true, L"", true);
       }
+      if ((page_ == Page::WiFi || page_ == Page::Bluetooth) && slot_.Idle()) {
+        radio_.DropLeftoverPrompt(*this);
+        radio_.RefreshToggle(*this);
+      }
+      if ((page_ == Page::Home || page_ == Page::WiFi) && slot_.Idle()) radio_.RefreshHotspotTile(*this);
       if (slot_.Idle()) s_.island.ActivityPing();
     }
   }
   if (!open_) return;
+  radio_.ShowWaitingPrompt(*this);
   if (page_ == Page::Sound) RefreshVolume();
-  if (page_ == Page::Home) RefreshHome();
+  if (page_ == Page::Home) {
+    radio_.RunPendingHotspotToggle(*this);
+    RefreshHome();
+  }
   if (page_ == Page::Display && brightness_.pending()) FlushBrightness(false);
 }
 
@@ -329,6 +353,28 @@ void QuickPanel::Command(int id, Notification notification) {
       case control::kRefresh:
         RefreshDevices(true, L"", false);
         break;
+      case control::kRadioToggle:
+        radio_.ToggleRadio(*this);
+        break;
+      case control::kHotspot:
+        radio_.ToggleHotspot(*this);
+        break;
+      case control::kList:
+        if (page_ == Page::Bluetooth && notification == Notification::ListSelection) {
+          radio_.ListSelectionChanged(*this);
+        } else if (page_ == Page::Bluetooth && notification == Notification::ListDoubleClick) {
+          radio_.SelectDevice(*this);
+        }
+        break;
+      case control::kAct:
+        if (page_ == Page::Bluetooth) radio_.SelectDevice(*this);
+        break;
+      case control::kPromptSubmit:
+        if (page_ == Page::Bluetooth) radio_.ConfirmPrompt(*this);
+        break;
+      case control::kPromptCancel:
+        if (page_ == Page::Bluetooth) radio_.CancelPrompt(*this);
+        break;
       case control::kSettings:
         if (page_ == Page::Search) {
           SetupPage(Page::SearchSettings);
@@ -394,8 +440,10 @@ bool QuickPanel::Key(PanelKey key, int focused_control) {
   if (!open_) return false;
   switch (key) {
     case PanelKey::Escape:
-      switch (Escape({page_, prompt_shown_, s_.window.Text(control::kSearchEdit).empty(), straight_into_search_})) {
+      switch (Escape({page_, prompt_shown_ || radio_.prompt_shown(), s_.window.Text(control::kSearchEdit).empty(),
+                      straight_into_search_})) {
         case EscapeAction::CancelPrompt:
+          if (radio_.prompt_shown()) radio_.CancelPrompt(*this);
           prompt_shown_ = false;
           break;
         case EscapeAction::ClearQuery:
@@ -419,7 +467,10 @@ bool QuickPanel::Key(PanelKey key, int focused_control) {
     case PanelKey::CtrlT:
       return page_ == Page::Search && !prompt_shown_;
     case PanelKey::Enter:
-      if (prompt_shown_ && focused_control != control::kPromptCancel) return true;
+      if ((prompt_shown_ || radio_.prompt_shown()) && focused_control != control::kPromptCancel) {
+        if (radio_.prompt_shown()) radio_.ConfirmPrompt(*this);
+        return true;
+      }
       return page_ == Page::Search && (focused_control == control::kSearchEdit || focused_control == control::kList);
     case PanelKey::Other:
       break;
@@ -477,8 +528,8 @@ bool QuickPanel::PanelWantsToStay() const {
   StayInputs in;
   in.open = open_;
   in.visible = s_.window.Visible();
-  in.task_running = slot_.Outstanding();
-  in.prompt_pending = prompt_shown_;
+  in.task_running = slot_.Outstanding() || radio_.AccessPending();
+  in.prompt_pending = prompt_shown_ || radio_.prompt_shown();
   in.modal_action = modal_;
   in.page = page_;
   in.foreground_owned_by_panel = s_.window.ForegroundOwnedByPanel();
@@ -489,8 +540,8 @@ bool QuickPanel::PanelWantsToStay() const {
 bool QuickPanel::HoldsIsland() const {
   StayInputs in;
   in.open = open_;
-  in.task_running = slot_.Outstanding();
-  in.prompt_pending = prompt_shown_;
+  in.task_running = slot_.Outstanding() || radio_.AccessPending();
+  in.prompt_pending = prompt_shown_ || radio_.prompt_shown();
   in.modal_action = modal_;
   in.page = page_;
   return quick::HoldsIsland(in);

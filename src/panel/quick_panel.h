@@ -9,6 +9,7 @@
 #include "panel/panel_page.h"
 #include "panel/panel_ports.h"
 #include "panel/panel_rules.h"
+#include "panel/radio_controls.h"
 #include "panel/task_slot.h"
 #include "system/brightness.h"
 
@@ -50,6 +51,10 @@ class QuickPanel {
   bool Start(TaskBody body);
   void RefreshDevices(bool rescan, const std::wstring& status, bool quiet);
   void ShowStatus(const std::wstring& text, bool hold);
+  // Shows `text` and keeps Tick from replacing it for `hold_ms`.
+  void ShowStatusFor(const std::wstring& text, std::uint64_t hold_ms);
+  // The header's Hotspot button: toggle once Home is set up and the slot idle.
+  void SetPendingHotspotToggle() { radio_.SetPendingHotspotToggle(); }
 
   // A WM_COMMAND from control `id`; `list_double_click` / `list_selection`
   // for the list box's notifications.
@@ -87,6 +92,8 @@ class QuickPanel {
   std::optional<Page> pending_page() const { return pending_page_; }
   bool opened_straight_into_search() const { return straight_into_search_; }
   TaskSlot& slot() { return slot_; }
+  RadioControls& radio() { return radio_; }
+  const PanelServices& services() const { return s_; }
   unsigned dpi() const { return dpi_; }
 
  private:
@@ -98,6 +105,7 @@ class QuickPanel {
 
   PanelServices s_;
   TaskSlot slot_;
+  RadioControls radio_;
   bool open_ = false;
   bool shown_once_ = false;
   Page page_ = Page::Home;

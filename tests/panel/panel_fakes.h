@@ -65,6 +65,31 @@ class FakeWindow final : public PanelWindow {
   bool Visible() const override { return visible; }
   bool ForegroundOwnedByPanel() const override { return foreground; }
   bool CursorInside() const override { return cursor; }
+
+  std::vector<ListRow> rows;
+  std::optional<std::size_t> selection;
+  std::wstring placeholder;
+  std::optional<InlinePrompt> prompt;
+  int prompts_shown = 0;
+  std::map<int, TileCaption> captions;
+  void SetListRows(const std::vector<ListRow>& r, std::optional<std::size_t> selected) override {
+    rows = r;
+    selection = selected;
+  }
+  std::optional<std::size_t> ListSelection() const override { return selection; }
+  void SetListPlaceholder(const std::wstring& text) override { placeholder = text; }
+  void ShowPrompt(const InlinePrompt& p) override {
+    prompt = p;
+    ++prompts_shown;
+    for (const PanelControl& c : p.controls) texts[c.id] = c.text;
+  }
+  void ClosePrompt() override {
+    if (prompt) {
+      for (const PanelControl& c : prompt->controls) texts.erase(c.id);
+    }
+    prompt.reset();
+  }
+  void SetTileCaption(int id, const TileCaption& caption) override { captions[id] = caption; }
 };
 
 class FakeIsland final : public PanelIsland {
@@ -139,12 +164,34 @@ class FakeWork final : public PageWork {
   }
   // Brightness writes: each one succeeds with the value written.
   std::vector<int> brightness_writes;
+  // Radio back ends: set by the tests that use them.
+  radios::RadioSource* radio_source = nullptr;
+  bluetooth::DeviceSource* device_source = nullptr;
+  bluetooth::PairingSource* pairing_source = nullptr;
+  bluetooth::Pacer* pacer = nullptr;
+  hotspot::TetheringSource* tethering_source = nullptr;
+  bool access_request_fails = false;
+  std::shared_ptr<std::optional<std::int32_t>> access_answer;  // of the latest request
+  int access_requests = 0;
+  radios::RadioSource* Radios() override { return radio_source; }
+  bluetooth::DeviceSource* Devices() override { return device_source; }
+  bluetooth::PairingSource* Pairing() override { return pairing_source; }
+  bluetooth::Pacer& PairingPacer() override { return pacer != nullptr ? *pacer : bluetooth::SystemPacer(); }
+  hotspot::TetheringSource* Tethering() override { return tethering_source; }
+  std::unique_ptr<radios::AccessRequest> RequestRadioAccess() override;
+
   std::optional<TaskBody> BrightnessWrite(int percent) override {
     brightness_writes.push_back(percent);
     return TaskBody([percent](const std::atomic<bool>&) {
       return Continuation([percent](QuickPanel& panel) { panel.BrightnessWritten({percent, true}); });
     });
   }
+};
+
+// A radio-access request the test answers.
+struct HeldAccessRequest final : radios::AccessRequest {
+  std::shared_ptr<std::optional<std::int32_t>> answer = std::make_shared<std::optional<std::int32_t>>();
+  std::optional<std::int32_t> Result() override { return *answer; }
 };
 
 class HeldLauncher final : public TaskLauncher {
@@ -157,6 +204,14 @@ class HeldLauncher final : public TaskLauncher {
     job();
   }
 };
+
+inline std::unique_ptr<radios::AccessRequest> FakeWork::RequestRadioAccess() {
+  ++access_requests;
+  if (access_request_fails) return nullptr;
+  auto request = std::make_unique<HeldAccessRequest>();
+  access_answer = request->answer;
+  return request;
+}
 
 struct PanelRig {
   FakeWindow window;
