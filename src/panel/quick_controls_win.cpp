@@ -291,17 +291,26 @@ void QuickControlsWindow::DestroyControls() {
   children_.clear();
   controls_.clear();
   muted_.clear();
+  list_rows_.clear();
+  captions_.clear();
+  prompt_controls_.clear();
+  hidden_by_prompt_.clear();
+  subtitle_before_prompt_.reset();
 }
 
 void QuickControlsWindow::CreateControls(const PageLayout& layout) {
   DestroyControls();
   if (window_ == nullptr) return;
-  const unsigned dpi = font_dpi_;
   list_placeholder_ = layout.page == Page::WiFi        ? Translate(L"Procurando redes Wi-Fi…")
                       : layout.page == Page::Bluetooth ? Translate(L"Procurando dispositivos Bluetooth…")
                                                        : L"";
+  for (const PanelControl& c : layout.controls) CreateChild(c, layout.page);
+}
+
+HWND QuickControlsWindow::CreateChild(const PanelControl& c, Page page) {
+  const unsigned dpi = font_dpi_;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (const PanelControl& c : layout.controls) {
+  {
     const wchar_t* cls = L"STATIC";
     DWORD style = WS_CHILD | WS_VISIBLE;
     DWORD ex_style = 0;
@@ -315,7 +324,7 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
         break;
       case ControlKind::Edit:
         cls = L"EDIT";
-        style |= WS_TABSTOP | ES_AUTOHSCROLL;
+        style |= WS_TABSTOP | ES_AUTOHSCROLL | (c.id == control::kPromptEdit ? ES_PASSWORD : 0);
         break;
       case ControlKind::List:
         cls = L"LISTBOX";
@@ -330,7 +339,7 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
     HWND child = CreateWindowExW(ex_style, cls, c.text.c_str(), style, ScaleDip(c.rect.x, dpi), ScaleDip(c.rect.y, dpi),
                                  ScaleDip(c.rect.w, dpi), ScaleDip(c.rect.h, dpi), window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    if (child == nullptr) continue;
+    if (child == nullptr) return nullptr;
     children_.push_back(child);
     if (c.id != control::kLabel) controls_[c.id] = child;
     if (c.muted) muted_.insert(child);
@@ -342,7 +351,7 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
       SetWindowSubclass(child, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
     if (c.kind == ControlKind::List) {
-      const int item = layout.page == Page::Search ? 36 : layout.page == Page::SearchSettings ? 32 : 35;
+      const int item = page == Page::Search ? 36 : page == Page::SearchSettings ? 32 : 35;
       SendMessageW(child, LB_SETITEMHEIGHT, 0, ScaleDip(item, dpi));
       if (!high_contrast_) SetWindowTheme(child, L"DarkMode_Explorer", nullptr);
     }
@@ -356,6 +365,7 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
       tool.lpszText = LPSTR_TEXTCALLBACKW;
       SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    return child;
   }
 }
 
@@ -438,6 +448,8 @@ void QuickControlsWindow::Hide() {
   ShowWindow(window_, SW_HIDE);
   placed_ = {};
   if (HWND list = Control(control::kList)) SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  list_rows_.clear();
+  ClosePrompt();
 }
 
 bool QuickControlsWindow::Visible() const { return window_ != nullptr && IsWindowVisible(window_); }
@@ -453,6 +465,84 @@ bool QuickControlsWindow::CursorInside() const {
   POINT cursor{};
   RECT rect{};
   return GetCursorPos(&cursor) && GetWindowRect(window_, &rect) && PtInRect(&rect, cursor);
+}
+
+void QuickControlsWindow::SetListRows(const std::vector<ListRow>& rows, std::optional<std::size_t> selected) {
+  list_rows_ = rows;
+  HWND list = Control(control::kList);
+  if (list == nullptr) return;
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  for (const ListRow& row : rows) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.name.c_str()));
+  SendMessageW(list, LB_SETCURSEL, selected ? static_cast<WPARAM>(*selected) : static_cast<WPARAM>(-1), 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+std::optional<std::size_t> QuickControlsWindow::ListSelection() const {
+  HWND list = Control(control::kList);
+  if (list == nullptr) return std::nullopt;
+  const LRESULT row = SendMessageW(list, LB_GETCURSEL, 0, 0);
+  if (row < 0) return std::nullopt;
+  return static_cast<std::size_t>(row);
+}
+
+void QuickControlsWindow::SetListPlaceholder(const std::wstring& text) {
+  if (text == list_placeholder_) return;
+  list_placeholder_ = text;
+  if (HWND list = Control(control::kList)) InvalidateRect(list, nullptr, TRUE);
+}
+
+void QuickControlsWindow::DestroyChild(int id) {
+  HWND child = Control(id);
+  if (child == nullptr) return;
+  if (hovered_ == child) hovered_ = nullptr;
+  controls_.erase(id);
+  std::erase(children_, child);
+  muted_.erase(child);
+  DestroyWindow(child);
+}
+
+void QuickControlsWindow::ShowPrompt(const InlinePrompt& prompt) {
+  ClosePrompt();
+  // Everything but the header and the status line makes way for the prompt.
+  const std::set<HWND> kept{Control(control::kBack), Control(control::kTitle), Control(control::kSubtitle),
+                            Control(control::kStatus)};
+  for (HWND child : children_) {
+    if (kept.count(child) == 0 && IsWindowVisible(child)) {
+      ShowWindow(child, SW_HIDE);
+      hidden_by_prompt_.push_back(child);
+    }
+  }
+  subtitle_before_prompt_ = Text(control::kSubtitle);
+  SetText(control::kSubtitle, prompt.subtitle);
+  for (const PanelControl& c : prompt.controls) {
+    HWND child = CreateChild(c, panel_.page());
+    if (child == nullptr) continue;
+    prompt_controls_.push_back(c.id);
+    if (c.kind == ControlKind::Edit) {
+      if (prompt.edit_limit > 0) SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(prompt.edit_limit), 0);
+    }
+  }
+  Redraw();
+}
+
+void QuickControlsWindow::ClosePrompt() {
+  if (prompt_controls_.empty() && hidden_by_prompt_.empty()) return;
+  for (int id : prompt_controls_) DestroyChild(id);
+  prompt_controls_.clear();
+  for (HWND child : hidden_by_prompt_) ShowWindow(child, SW_SHOW);
+  hidden_by_prompt_.clear();
+  if (subtitle_before_prompt_) SetText(control::kSubtitle, *subtitle_before_prompt_);
+  subtitle_before_prompt_.reset();
+  Redraw();
+}
+
+void QuickControlsWindow::SetTileCaption(int id, const TileCaption& caption) {
+  const auto found = captions_.find(id);
+  if (found != captions_.end() && found->second == caption) return;
+  captions_[id] = caption;
+  if (HWND tile = Control(id)) InvalidateRect(tile, nullptr, FALSE);
 }
 
 // ---- Key filter --------------------------------------------------------------
@@ -514,6 +604,24 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   const wchar_t* shown = id == control::kBack ? L"\u2190" : !short_name.empty() ? short_name.c_str() : text;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_BTNTEXT) : disabled ? kMutedText : kWhite);
+  if (const auto caption = captions_.find(id); caption != captions_.end()) {
+    // A large tile: its title over its state.
+    HGDIOBJ old = SelectObject(dc, fonts_[0]);
+    RECT line = rect;
+    line.left += ScaleDip(14, font_dpi_);
+    line.right -= ScaleDip(8, font_dpi_);
+    line.bottom = (rect.top + rect.bottom) / 2 + ScaleDip(1, font_dpi_);
+    DrawTextW(dc, caption->second.title.c_str(), -1, &line, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, fonts_[static_cast<int>(FontRole::Small)]);
+    if (!high_contrast_) SetTextColor(dc, kMutedText);
+    line.top = line.bottom + ScaleDip(2, font_dpi_);
+    line.bottom = rect.bottom;
+    DrawTextW(dc, caption->second.subtitle.c_str(), -1, &line,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    SelectObject(dc, old);
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) DrawFocusRect(dc, &rect);
+    return;
+  }
   HGDIOBJ old_font = SelectObject(dc, fonts_[0]);
   RECT text_rect = rect;
   InflateRect(&text_rect, -ScaleDip(4, font_dpi_), 0);
@@ -530,6 +638,31 @@ void QuickControlsWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
   FillRect(dc, &rect, brush);
   DeleteObject(brush);
   if (item.itemID == static_cast<UINT>(-1)) return;
+  if (item.itemID < list_rows_.size()) {
+    const ListRow& row = list_rows_[item.itemID];
+    SetBkMode(dc, TRANSPARENT);
+    RECT line = rect;
+    line.left += ScaleDip(10, font_dpi_);
+    line.right -= ScaleDip(10, font_dpi_);
+    const int middle = (rect.top + rect.bottom) / 2;
+    HGDIOBJ old_font = SelectObject(dc, fonts_[0]);
+    SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_WINDOWTEXT) : kWhite);
+    RECT state = line;
+    state.bottom = middle + ScaleDip(1, font_dpi_);
+    DrawTextW(dc, row.state.c_str(), -1, &state, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+    SIZE state_size{};
+    GetTextExtentPoint32W(dc, row.state.c_str(), static_cast<int>(row.state.size()), &state_size);
+    RECT name = state;
+    name.right -= state_size.cx + (row.state.empty() ? 0 : ScaleDip(8, font_dpi_));
+    DrawTextW(dc, row.name.c_str(), -1, &name, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    SelectObject(dc, fonts_[static_cast<int>(FontRole::Small)]);
+    SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_GRAYTEXT) : kMutedText);
+    RECT detail = line;
+    detail.top = middle + ScaleDip(2, font_dpi_);
+    DrawTextW(dc, row.detail.c_str(), -1, &detail, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    SelectObject(dc, old_font);
+    return;
+  }
   const LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
   if (length <= 0 || length > 1024) return;
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');

@@ -74,6 +74,12 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   bool Visible() const override;
   bool ForegroundOwnedByPanel() const override;
   bool CursorInside() const override;
+  void SetListRows(const std::vector<ListRow>& rows, std::optional<std::size_t> selected) override;
+  std::optional<std::size_t> ListSelection() const override;
+  void SetListPlaceholder(const std::wstring& text) override;
+  void ShowPrompt(const InlinePrompt& prompt) override;
+  void ClosePrompt() override;
+  void SetTileCaption(int id, const TileCaption& caption) override;
 
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   // Hover tracking of the buttons and the list's empty placeholder.
@@ -81,6 +87,8 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
 
  private:
   HWND Control(int id) const;
+  HWND CreateChild(const PanelControl& c, Page page);
+  void DestroyChild(int id);
   void MakeFonts();
   void ReleaseGdi();
   void PrepareBrushes(COLORREF background);
@@ -114,6 +122,13 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   bool slider_dragging_ = false;
   HWND hovered_ = nullptr;
   std::wstring list_placeholder_;
+  std::vector<ListRow> list_rows_;
+  std::map<int, TileCaption> captions_;
+  // While an inline prompt shows: its controls, the page controls it hid and
+  // the subtitle it replaced.
+  std::vector<int> prompt_controls_;
+  std::vector<HWND> hidden_by_prompt_;
+  std::optional<std::wstring> subtitle_before_prompt_;
 };
 
 // Task threads as the program starts them: detached, in the multithreaded

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "common/debug_log.h"
+#include "common/text.h"
+
 namespace notch::bluetooth {
 namespace {
 
@@ -56,14 +59,21 @@ void SortDevices(std::vector<Device>& devices) {
 }
 
 std::vector<Device> ListBluetoothDevices(DeviceSource& source) {
-  std::unique_ptr<DeviceQuery> query =
-      source.FindAll(kSelector, {std::wstring(kConnectedProperty), std::wstring(kPresentProperty)});
-  if (!query) return {};
-  if (!query->Wait(kFindAllTimeoutMs)) {
-    query->Cancel();
+  std::vector<Device> devices;
+  try {
+    std::unique_ptr<DeviceQuery> query =
+        source.FindAll(kSelector, {std::wstring(kConnectedProperty), std::wstring(kPresentProperty)});
+    if (!query) return {};
+    if (!query->Wait(kFindAllTimeoutMs)) {
+      query->Cancel();
+      return {};
+    }
+    devices = query->Results();
+  } catch (const radios::RadioError& error) {
+    // A search the system cannot run finds nothing, like one that never ends.
+    DebugLog(L"bluetooth: %ls", Utf8ToWide(error.what()).c_str());
     return {};
   }
-  std::vector<Device> devices = query->Results();
   std::erase_if(devices, [](const Device& device) { return !KeepDevice(device); });
   SortDevices(devices);
   return devices;

@@ -58,7 +58,8 @@ void SortDevices(std::vector<Device>& devices);
 // Ordinal comparison of UTF-16 code units, whatever the width of wchar_t.
 bool NameBefore(const std::wstring& a, const std::wstring& b);
 
-// The kept devices in display order; empty when the query did not finish in 10 s.
+// The kept devices in display order; empty when the query did not finish in
+// 10 s or the system could not run it (logged).
 std::vector<Device> ListBluetoothDevices(DeviceSource& source);
 
 // The refresh task's answer.

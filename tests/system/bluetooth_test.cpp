@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/debug_log.h"
 #include "fake_radios.h"
 
 namespace notch::bluetooth {
@@ -35,6 +36,19 @@ TEST(BluetoothTest, AQueryThatDoesNotFinishIsCancelledAndGivesNothing) {
   source.finishes = false;
   EXPECT_TRUE(ListBluetoothDevices(source).empty());
   EXPECT_TRUE(source.cancelled);
+}
+
+TEST(BluetoothTest, ASearchTheSystemCannotRunFindsNothing) {
+  FakeDevices source;
+  source.devices = {Dev(L"Speaker", true)};
+  source.search_fails = true;
+  std::vector<std::wstring> lines;
+  static std::vector<std::wstring>* seen = nullptr;
+  seen = &lines;
+  const DebugLogSink previous = SetDebugLogSink([](std::wstring_view line) { seen->emplace_back(line); });
+  EXPECT_TRUE(ListBluetoothDevices(source).empty());
+  SetDebugLogSink(previous);
+  EXPECT_EQ(lines, std::vector<std::wstring>{L"bluetooth: Not implemented."});
 }
 
 TEST(BluetoothTest, KeepsNamedPairedOrPresentPairableDevicesPairedFirstByName) {

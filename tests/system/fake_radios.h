@@ -75,8 +75,10 @@ struct FakeDevices final : bluetooth::DeviceSource {
     void Cancel() override { owner.cancelled = true; }
     std::vector<bluetooth::Device> Results() override { return owner.devices; }
   };
+  bool search_fails = false;  // as Wine's search with a kind
   std::unique_ptr<bluetooth::DeviceQuery> FindAll(const std::wstring& s, const std::vector<std::wstring>& p) override {
     ++queries;
+    if (search_fails) throw radios::RadioError("Not implemented.");
     selector = s;
     properties = p;
     return std::make_unique<Query>(*this);
