@@ -261,9 +261,19 @@ void RadioControls::ToggleHotspot(QuickPanel& panel) {
   hotspot_.state = hotspot::kSwitching;
   const bool on = plan.switch_on;
   const bool started = source != nullptr && panel.Start([source, on](const std::atomic<bool>&) {
-    const std::wstring message = hotspot::SetHotspot(*source, on);
+    // A switch that throws still reads the state back, so the tile leaves
+    // "switching"; its status is the panel's failure message.
+    std::wstring message;
+    bool failed = false;
+    try {
+      message = hotspot::SetHotspot(*source, on);
+    } catch (...) {
+      failed = true;
+    }
     const hotspot::Snapshot snapshot = hotspot::ReadHotspot(*source);
-    return Continuation([message, snapshot](QuickPanel& p) { p.radio().HotspotSwitched(p, message, snapshot); });
+    return Continuation([message, failed, snapshot](QuickPanel& p) {
+      p.radio().HotspotSwitched(p, failed ? TaskFailedMessage() : message, snapshot);
+    });
   });
   // A switch that never started must not leave the tile switching for good.
   if (!started) hotspot_.state = old_state;

@@ -319,6 +319,17 @@ TEST_F(HotspotPanelTest, FailedSwitchShowsItsMessageForFiveSeconds) {
   EXPECT_EQ(Status(), L"Turn on Wi-Fi first to enable Mobile Hotspot.");
 }
 
+TEST_F(HotspotPanelTest, ASwitchThatThrowsLeavesTheTileUsableAndSaysSo) {
+  OpenOn(Page::Home);
+  tethering.manager.switch_throws = true;
+  panel.Command(control::kHotspot);
+  EXPECT_FALSE(rig.window.enabled[control::kHotspot]);
+  RunTask();
+  EXPECT_EQ(panel.radio().hotspot().state, hotspot::kOff);
+  EXPECT_TRUE(rig.window.enabled[control::kHotspot]);
+  EXPECT_EQ(Status(), TaskFailedMessage());
+}
+
 TEST_F(HotspotPanelTest, HeaderToggleWaitsForTheHomeReadThenRunsOnce) {
   panel.SetPendingHotspotToggle();
   panel.OpenPanelAt(Page::Home);

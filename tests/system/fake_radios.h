@@ -165,7 +165,9 @@ struct FakeManager final : hotspot::TetheringManager {
   std::int32_t ClientCount() override { return clients; }
   std::int32_t MaxClientCount() override { return max_clients; }
   std::wstring Ssid() override { return ssid; }
+  bool switch_throws = false;
   std::int32_t Switch(bool on) override {
+    if (switch_throws) throw hotspot::TetheringError("The RPC server is unavailable.");
     if (switches) switches->push_back(on);
     if (switch_status == 0 || switch_status == 9) operational = on ? hotspot::kOperationalOn : hotspot::kOperationalOff;
     return switch_status;
