@@ -12,7 +12,11 @@
 #include "common/clock.h"
 #include "host/tray_menu.h"
 #include "panel/panel_page.h"
+#include "panel/panel_views.h"
 #include "panel/task_slot.h"
+#include "system/hotspot.h"
+#include "system/pairing.h"
+#include "system/radios.h"
 #include "system/wifi_network.h"
 #include "system/wifi_profile.h"
 
@@ -24,16 +28,6 @@ class OutputEndpoints;
 }  // namespace notch
 
 namespace notch::quick {
-
-// One row of the page's list box: its item string and what the owner-drawn
-// row shows (a title over a detail line, a right-hand text, an icon glyph).
-struct ListRow {
-  std::wstring item_text;
-  std::wstring title;
-  std::wstring detail;
-  std::wstring right;
-  wchar_t glyph = 0;  // icon-font code point; 0 draws none
-};
 
 class PanelWindow {
  public:
@@ -70,6 +64,8 @@ class PanelWindow {
   virtual void ClosePrompt() = 0;
   // Draws a toggle button (the prompt's Remember) as switched on or off.
   virtual void SetPressed(int id, bool pressed) = 0;
+  // The two lines a large tile (the radio toggle, the Hotspot tile) draws.
+  virtual void SetTileCaption(int id, const TileCaption& caption) = 0;
 };
 
 class PanelIsland {
@@ -128,6 +124,15 @@ class PageWork {
   virtual std::optional<TaskBody> RefreshTask(Page page, bool rescan) = 0;
   // Writes the Display page's brightness (percent); nothing without a back end.
   virtual std::optional<TaskBody> BrightnessWrite(int /*percent*/) { return std::nullopt; }
+  // The radio, Bluetooth and tethering sources the tasks use on worker
+  // threads (they live as long as the program); null without a back end.
+  virtual radios::RadioSource* Radios() { return nullptr; }
+  virtual bluetooth::DeviceSource* Devices() { return nullptr; }
+  virtual bluetooth::PairingSource* Pairing() { return nullptr; }
+  virtual bluetooth::Pacer& PairingPacer() { return bluetooth::SystemPacer(); }
+  virtual hotspot::TetheringSource* Tethering() { return nullptr; }
+  // Asks Windows for radio access; null when the request cannot be made.
+  virtual std::unique_ptr<radios::AccessRequest> RequestRadioAccess() { return nullptr; }
   // Joins a Wi-Fi network; the task's continuation hands its message to
   // QuickPanel::WifiConnected. Nothing without a back end.
   virtual std::optional<TaskBody> ConnectTask(const wifi::Network& /*network*/, std::shared_ptr<wifi::Secret> /*key*/,

@@ -19,6 +19,8 @@
 #include "shell/ilha/island_win.h"
 #include "system/audio_outputs_win.h"
 #include "system/brightness_win.h"
+#include "system/hotspot_win.h"
+#include "system/radios_win.h"
 #include "system/wifi_tasks.h"
 #include "system/wlan_source_win.h"
 
@@ -152,6 +154,11 @@ class NoPageWork final : public PageWork {
       return Continuation([result](QuickPanel& panel) { panel.BrightnessWritten(result); });
     });
   }
+  radios::RadioSource* Radios() override { return &radios::WindowsRadios(); }
+  bluetooth::DeviceSource* Devices() override { return &bluetooth::WindowsDevices(); }
+  bluetooth::PairingSource* Pairing() override { return &bluetooth::WindowsPairing(); }
+  hotspot::TetheringSource* Tethering() override { return &hotspot::WindowsTethering(); }
+  std::unique_ptr<radios::AccessRequest> RequestRadioAccess() override { return radios::RequestRadioAccessWin(); }
 };
 
 // One detached thread per task, in the multithreaded apartment.

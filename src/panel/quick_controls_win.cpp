@@ -301,6 +301,7 @@ void QuickControlsWindow::DestroyControls() {
   controls_.clear();
   muted_.clear();
   rows_.clear();
+  captions_.clear();
   hidden_for_prompt_.clear();
   prompt_ids_.clear();
   pressed_.clear();
@@ -316,9 +317,13 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
 }
 
 void QuickControlsWindow::CreateChildren(const std::vector<PanelControl>& controls, Page page) {
+  for (const PanelControl& c : controls) CreateChild(c, page);
+}
+
+HWND QuickControlsWindow::CreateChild(const PanelControl& c, Page page) {
   const unsigned dpi = font_dpi_;
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (const PanelControl& c : controls) {
+  {
     const wchar_t* cls = L"STATIC";
     DWORD style = WS_CHILD | WS_VISIBLE;
     DWORD ex_style = 0;
@@ -347,7 +352,7 @@ void QuickControlsWindow::CreateChildren(const std::vector<PanelControl>& contro
     HWND child = CreateWindowExW(ex_style, cls, c.text.c_str(), style, ScaleDip(c.rect.x, dpi), ScaleDip(c.rect.y, dpi),
                                  ScaleDip(c.rect.w, dpi), ScaleDip(c.rect.h, dpi), window_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-    if (child == nullptr) continue;
+    if (child == nullptr) return nullptr;
     children_.push_back(child);
     if (c.id != control::kLabel) controls_[c.id] = child;
     if (c.muted) muted_.insert(child);
@@ -374,6 +379,7 @@ void QuickControlsWindow::CreateChildren(const std::vector<PanelControl>& contro
       tool.lpszText = LPSTR_TEXTCALLBACKW;
       SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    return child;
   }
 }
 
@@ -480,6 +486,7 @@ void QuickControlsWindow::Hide() {
   placed_ = {};
   if (HWND list = Control(control::kList)) SendMessageW(list, LB_RESETCONTENT, 0, 0);
   rows_.clear();
+  ClosePrompt();
 }
 
 bool QuickControlsWindow::Visible() const { return window_ != nullptr && IsWindowVisible(window_); }
@@ -504,7 +511,8 @@ void QuickControlsWindow::FillList(const std::vector<ListRow>& rows, std::option
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   rows_ = rows;
   for (const ListRow& row : rows_) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.item_text.c_str()));
-  if (selected && *selected < rows_.size()) SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(*selected), 0);
+  const bool valid = selected && *selected < rows_.size();
+  SendMessageW(list, LB_SETCURSEL, valid ? static_cast<WPARAM>(*selected) : static_cast<WPARAM>(-1), 0);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }
@@ -554,6 +562,13 @@ void QuickControlsWindow::ClosePrompt() {
 void QuickControlsWindow::SetPressed(int id, bool pressed) {
   if (pressed ? !pressed_.insert(id).second : pressed_.erase(id) == 0) return;
   if (HWND button = Control(id)) InvalidateRect(button, nullptr, FALSE);
+}
+
+void QuickControlsWindow::SetTileCaption(int id, const TileCaption& caption) {
+  const auto found = captions_.find(id);
+  if (found != captions_.end() && found->second == caption) return;
+  captions_[id] = caption;
+  if (HWND tile = Control(id)) InvalidateRect(tile, nullptr, FALSE);
 }
 
 // ---- Key filter --------------------------------------------------------------
@@ -616,6 +631,24 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   const wchar_t* shown = id == control::kBack ? L"\u2190" : !short_name.empty() ? short_name.c_str() : text;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_BTNTEXT) : disabled ? kMutedText : kWhite);
+  if (const auto caption = captions_.find(id); caption != captions_.end()) {
+    // A large tile: its title over its state.
+    HGDIOBJ old = SelectObject(dc, fonts_[0]);
+    RECT line = rect;
+    line.left += ScaleDip(14, font_dpi_);
+    line.right -= ScaleDip(8, font_dpi_);
+    line.bottom = (rect.top + rect.bottom) / 2 + ScaleDip(1, font_dpi_);
+    DrawTextW(dc, caption->second.title.c_str(), -1, &line, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, fonts_[static_cast<int>(FontRole::Small)]);
+    if (!high_contrast_) SetTextColor(dc, kMutedText);
+    line.top = line.bottom + ScaleDip(2, font_dpi_);
+    line.bottom = rect.bottom;
+    DrawTextW(dc, caption->second.subtitle.c_str(), -1, &line,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    SelectObject(dc, old);
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) DrawFocusRect(dc, &rect);
+    return;
+  }
   HGDIOBJ old_font = SelectObject(dc, fonts_[0]);
   RECT text_rect = rect;
   InflateRect(&text_rect, -ScaleDip(4, font_dpi_), 0);

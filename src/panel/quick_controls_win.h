@@ -81,6 +81,7 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   void ShowPrompt(const std::vector<PanelControl>& controls) override;
   void ClosePrompt() override;
   void SetPressed(int id, bool pressed) override;
+  void SetTileCaption(int id, const TileCaption& caption) override;
 
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   // Hover tracking of the buttons and the list's empty placeholder.
@@ -88,6 +89,7 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
 
  private:
   HWND Control(int id) const;
+  HWND CreateChild(const PanelControl& c, Page page);
   void MakeFonts();
   void ReleaseGdi();
   void PrepareBrushes(COLORREF background);
@@ -124,6 +126,7 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   HWND hovered_ = nullptr;
   std::wstring list_placeholder_;
   std::vector<ListRow> rows_;  // what the list's owner-drawn rows show
+  std::map<int, TileCaption> captions_;
   std::vector<HWND> hidden_for_prompt_;
   std::vector<int> prompt_ids_;
   std::set<int> pressed_;

@@ -106,6 +106,7 @@ void QuickPanel::Close() {
   prompt_shown_ = false;
   if (wifi_.prompt_shown()) s_.window.ClosePrompt();  // empties the key's edit
   wifi_.Reset();
+  radio_.ResetForClose();
   pending_wifi_rescan_ = false;
   hold_until_ = 0;
   s_.window.SetText(control::kSearchEdit, L"");
@@ -143,6 +144,7 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
   prompt_shown_ = false;
   wifi_.Reset();
   sound_.Reset();
+  radio_.ResetForPage();
   page_ = page;
 
   const PageLayout layout = BuildPage(page, Inputs());
@@ -156,9 +158,11 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
     case Page::WiFi:
       // The cached list first, then a rescan once it is in.
       pending_wifi_rescan_ = true;
+      radio_.RefreshToggle(*this);
       RefreshDevices(false, L"", false);
       break;
     case Page::Bluetooth:
+      radio_.RefreshToggle(*this);
       RefreshDevices(true, L"", false);
       break;
     case Page::Display:
@@ -169,6 +173,8 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
       break;
     case Page::Home:
       RefreshHome();
+      radio_.RefreshHotspotTile(*this);
+      radio_.ReadHotspotForHome(*this);
       break;
     case Page::Search:
       if (s_.window.Visible() && !fading_ && fade_factor_ >= 1.0) {
@@ -196,10 +202,10 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
   if (refocus_customize) s_.window.Focus(control::kCustomize);
 }
 
-bool QuickPanel::Start(TaskBody body) { return slot_.Start(std::move(body)); }
+bool QuickPanel::Start(TaskBody body) { return slot_.Start(std::move(body), radio_.AccessPending()); }
 
 void QuickPanel::RefreshDevices(bool rescan, const std::wstring& status, bool quiet) {
-  if (slot_.Outstanding()) {
+  if (slot_.Outstanding() || radio_.AccessPending()) {
     deferred_refresh_ = true;
     return;
   }
@@ -212,9 +218,10 @@ void QuickPanel::RefreshDevices(bool rescan, const std::wstring& status, bool qu
   } else if (page_ != Page::Display) {
     return;
   }
-  if (std::optional<TaskBody> task = s_.work.RefreshTask(page_, rescan)) {
-    if (Start(std::move(*task)) && page_ == Page::WiFi) wifi_.RefreshStarted(*this, status);
-  }
+  std::optional<TaskBody> task =
+      page_ == Page::Bluetooth ? radio_.BluetoothRefreshTask(s_.work, status) : s_.work.RefreshTask(page_, rescan);
+  if (task && Start(std::move(*task)) && page_ == Page::WiFi) wifi_.RefreshStarted(*this, status);
+  radio_.RefreshToggle(*this);
 }
 
 bool QuickPanel::HoldActive() const { return s_.window.clock().TickMs() < hold_until_; }
@@ -224,7 +231,13 @@ void QuickPanel::ShowStatus(const std::wstring& text, bool hold) {
   if (hold) hold_until_ = s_.window.clock().TickMs() + kStatusHoldMs;
 }
 
+void QuickPanel::ShowStatusFor(const std::wstring& text, std::uint64_t hold_ms) {
+  s_.window.SetText(control::kStatus, text);
+  hold_until_ = s_.window.clock().TickMs() + hold_ms;
+}
+
 void QuickPanel::Tick() {
+  radio_.TakeAccessAnswer(*this);
   if (std::optional<TaskSlot::Finished> finished = slot_.TakeFinished()) {
     if (open_ && !finished->cancelled && finished->then) finished->then(*this);
     if (open_) {
@@ -235,13 +248,22 @@ void QuickPanel::Tick() {
         pending_wifi_rescan_ = false;
         RefreshDevices(true, L"", true);
       }
+      if ((page_ == Page::WiFi || page_ == Page::Bluetooth) && slot_.Idle()) {
+        radio_.DropLeftoverPrompt(*this);
+        radio_.RefreshToggle(*this);
+      }
+      if ((page_ == Page::Home || page_ == Page::WiFi) && slot_.Idle()) radio_.RefreshHotspotTile(*this);
       if (slot_.Idle()) s_.island.ActivityPing();
     }
   }
   if (!open_) return;
+  radio_.ShowWaitingPrompt(*this);
   if (page_ == Page::Sound) RefreshSound(false);
   if (page_ == Page::WiFi) wifi_.UpdateActionButton(*this);
-  if (page_ == Page::Home) RefreshHome();
+  if (page_ == Page::Home) {
+    radio_.RunPendingHotspotToggle(*this);
+    RefreshHome();
+  }
   if (page_ == Page::Display && brightness_.pending()) FlushBrightness(false);
 }
 
@@ -262,6 +284,29 @@ void QuickPanel::ListCommand(int id, Notification notification) {
     if (id != control::kList && id != control::kAct) return;
     if (std::optional<std::wstring> status = sound_.Switch(s_.window, s_.sound, slider_dragging_)) {
       ShowStatus(*status, false);
+    }
+    return;
+  }
+  if (page_ == Page::Bluetooth) {
+    switch (id) {
+      case control::kList:
+        if (notification == Notification::ListDoubleClick) {
+          radio_.SelectDevice(*this);
+        } else if (notification == Notification::ListSelection) {
+          radio_.ListSelectionChanged(*this);
+        }
+        break;
+      case control::kAct:
+        radio_.SelectDevice(*this);
+        break;
+      case control::kPromptSubmit:
+        radio_.ConfirmPrompt(*this);
+        break;
+      case control::kPromptCancel:
+        radio_.CancelPrompt(*this);
+        break;
+      default:
+        break;
     }
     return;
   }
@@ -371,6 +416,12 @@ void QuickPanel::Command(int id, Notification notification) {
       case control::kRefresh:
         RefreshDevices(true, L"", false);
         break;
+      case control::kRadioToggle:
+        radio_.ToggleRadio(*this);
+        break;
+      case control::kHotspot:
+        radio_.ToggleHotspot(*this);
+        break;
       case control::kSettings:
         if (page_ == Page::Search) {
           SetupPage(Page::SearchSettings);
@@ -453,6 +504,7 @@ bool QuickPanel::Key(PanelKey key, int focused_control) {
     case PanelKey::Escape:
       switch (Escape({page_, PromptShown(), s_.window.Text(control::kSearchEdit).empty(), straight_into_search_})) {
         case EscapeAction::CancelPrompt:
+          if (radio_.prompt_shown()) radio_.CancelPrompt(*this);
           prompt_shown_ = false;
           wifi_.CancelPrompt(*this);
           break;
@@ -479,6 +531,7 @@ bool QuickPanel::Key(PanelKey key, int focused_control) {
     case PanelKey::Enter:
       if (PromptShown() && focused_control != control::kPromptCancel) {
         if (wifi_.prompt_shown()) wifi_.SubmitPrompt(*this);
+        if (radio_.prompt_shown()) radio_.ConfirmPrompt(*this);
         return true;
       }
       return page_ == Page::Search && (focused_control == control::kSearchEdit || focused_control == control::kList);
@@ -538,7 +591,7 @@ bool QuickPanel::PanelWantsToStay() const {
   StayInputs in;
   in.open = open_;
   in.visible = s_.window.Visible();
-  in.task_running = slot_.Outstanding();
+  in.task_running = slot_.Outstanding() || radio_.AccessPending();
   in.prompt_pending = PromptShown();
   in.modal_action = modal_;
   in.page = page_;
@@ -550,7 +603,7 @@ bool QuickPanel::PanelWantsToStay() const {
 bool QuickPanel::HoldsIsland() const {
   StayInputs in;
   in.open = open_;
-  in.task_running = slot_.Outstanding();
+  in.task_running = slot_.Outstanding() || radio_.AccessPending();
   in.prompt_pending = PromptShown();
   in.modal_action = modal_;
   in.page = page_;

@@ -10,6 +10,7 @@
 #include "panel/panel_ports.h"
 #include "panel/panel_rules.h"
 #include "panel/sound_page.h"
+#include "panel/radio_controls.h"
 #include "panel/task_slot.h"
 #include "panel/wifi_panel.h"
 #include "system/brightness.h"
@@ -53,6 +54,10 @@ class QuickPanel {
   bool Start(TaskBody body);
   void RefreshDevices(bool rescan, const std::wstring& status, bool quiet);
   void ShowStatus(const std::wstring& text, bool hold);
+  // Shows `text` and keeps Tick from replacing it for `hold_ms`.
+  void ShowStatusFor(const std::wstring& text, std::uint64_t hold_ms);
+  // The header's Hotspot button: toggle once Home is set up and the slot idle.
+  void SetPendingHotspotToggle() { radio_.SetPendingHotspotToggle(); }
 
   // A WM_COMMAND from control `id`; `list_double_click` / `list_selection`
   // for the list box's notifications.
@@ -97,6 +102,7 @@ class QuickPanel {
   const PanelServices& services() const { return s_; }
   const WifiPage& wifi() const { return wifi_; }
   const SoundPage& sound() const { return sound_; }
+  RadioControls& radio() { return radio_; }
   unsigned dpi() const { return dpi_; }
 
  private:
@@ -109,6 +115,7 @@ class QuickPanel {
 
   PanelServices s_;
   TaskSlot slot_;
+  RadioControls radio_;
   bool open_ = false;
   bool shown_once_ = false;
   Page page_ = Page::Home;
@@ -126,7 +133,7 @@ class QuickPanel {
   bool slider_dragging_ = false;
   void FlushBrightness(bool force);
   bool prompt_shown_ = false;
-  bool PromptShown() const { return prompt_shown_ || wifi_.prompt_shown(); }
+  bool PromptShown() const { return prompt_shown_ || wifi_.prompt_shown() || radio_.prompt_shown(); }
   SoundPage sound_;
   WifiPage wifi_;
   bool modal_ = false;

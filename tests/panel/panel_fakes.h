@@ -36,7 +36,9 @@ class FakeWindow final : public PanelWindow {
   std::wstring placeholder;
   int list_fills = 0;
   std::vector<PanelControl> prompt;
+  int prompts_shown = 0;
   std::map<int, bool> pressed;
+  std::map<int, TileCaption> captions;
 
   // The user picks row `row` (nothing: no selection).
   void Select(std::optional<std::size_t> row) { selection = row; }
@@ -90,6 +92,7 @@ class FakeWindow final : public PanelWindow {
   void SetListPlaceholder(const std::wstring& text) override { placeholder = text; }
   void ShowPrompt(const std::vector<PanelControl>& controls) override {
     prompt = controls;
+    ++prompts_shown;
     for (const PanelControl& c : controls) {
       texts[c.id] = c.text;
       enabled[c.id] = c.enabled;
@@ -103,6 +106,7 @@ class FakeWindow final : public PanelWindow {
     prompt.clear();
   }
   void SetPressed(int id, bool on) override { pressed[id] = on; }
+  void SetTileCaption(int id, const TileCaption& caption) override { captions[id] = caption; }
 };
 
 class FakeIsland final : public PanelIsland {
@@ -177,6 +181,22 @@ class FakeWork final : public PageWork {
   }
   // Brightness writes: each one succeeds with the value written.
   std::vector<int> brightness_writes;
+  // Radio back ends: set by the tests that use them.
+  radios::RadioSource* radio_source = nullptr;
+  bluetooth::DeviceSource* device_source = nullptr;
+  bluetooth::PairingSource* pairing_source = nullptr;
+  bluetooth::Pacer* pacer = nullptr;
+  hotspot::TetheringSource* tethering_source = nullptr;
+  bool access_request_fails = false;
+  std::shared_ptr<std::optional<std::int32_t>> access_answer;  // of the latest request
+  int access_requests = 0;
+  radios::RadioSource* Radios() override { return radio_source; }
+  bluetooth::DeviceSource* Devices() override { return device_source; }
+  bluetooth::PairingSource* Pairing() override { return pairing_source; }
+  bluetooth::Pacer& PairingPacer() override { return pacer != nullptr ? *pacer : bluetooth::SystemPacer(); }
+  hotspot::TetheringSource* Tethering() override { return tethering_source; }
+  std::unique_ptr<radios::AccessRequest> RequestRadioAccess() override;
+
   std::optional<TaskBody> BrightnessWrite(int percent) override {
     brightness_writes.push_back(percent);
     return TaskBody([percent](const std::atomic<bool>&) {
@@ -223,6 +243,12 @@ class FakeSoundDevices final : public SoundDevices {
   AudioBinding binding_;
 };
 
+// A radio-access request the test answers.
+struct HeldAccessRequest final : radios::AccessRequest {
+  std::shared_ptr<std::optional<std::int32_t>> answer = std::make_shared<std::optional<std::int32_t>>();
+  std::optional<std::int32_t> Result() override { return *answer; }
+};
+
 class HeldLauncher final : public TaskLauncher {
  public:
   std::deque<std::function<void()>> jobs;
@@ -233,6 +259,14 @@ class HeldLauncher final : public TaskLauncher {
     job();
   }
 };
+
+inline std::unique_ptr<radios::AccessRequest> FakeWork::RequestRadioAccess() {
+  ++access_requests;
+  if (access_request_fails) return nullptr;
+  auto request = std::make_unique<HeldAccessRequest>();
+  access_answer = request->answer;
+  return request;
+}
 
 struct PanelRig {
   FakeWindow window;

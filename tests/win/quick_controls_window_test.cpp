@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 #include "activities/media_state.h"
@@ -28,9 +29,13 @@
 #include "snapshots/png_file_win.h"
 #include "system/audio_outputs_win.h"
 #include "system/brightness_win.h"
+#include "system/fake_radios.h"
+#include "system/hotspot_win.h"
+#include "system/radios_win.h"
 #include "system/wifi_tasks.h"
 #include "system/wlan_source_win.h"
 #include "win_test_support.h"
+#include "winrt/activation_win.h"
 
 namespace notch::quick {
 namespace {
@@ -49,11 +54,27 @@ class TestIsland final : public PanelIsland {
   bool ReduceMotion() const override { return false; }
 };
 
-// Jobs run on the window thread when launched: the tests here need no
+// Jobs run on the window thread when launched: most tests here need no
 // worker, only the hand-back through the future and the posted message.
+// With `threads` set each job runs on its own thread in the multithreaded
+// apartment, as in the program, and the fixture joins them at the end.
 class InPlaceLauncher final : public TaskLauncher {
  public:
-  void Launch(std::function<void()> job) override { job(); }
+  bool threads = false;
+  std::vector<std::thread> running;
+  void Launch(std::function<void()> job) override {
+    if (!threads) {
+      job();
+      return;
+    }
+    running.emplace_back([job = std::move(job)] {
+      const winrt::MultithreadedApartment apartment;
+      job();
+    });
+  }
+  ~InPlaceLauncher() override {
+    for (std::thread& thread : running) thread.join();
+  }
 };
 
 // The settings changes of the panel over a settings file, with the real
@@ -158,6 +179,8 @@ class QuickControlsWindowTest : public ::testing::Test {
     island_->Start();
   }
   void TearDown() override {
+    for (std::thread& thread : launcher_.running) thread.join();
+    launcher_.running.clear();
     panel_.reset();
     if (window_ != nullptr) {
       AttachIsland(window_, nullptr);
@@ -595,6 +618,97 @@ TEST_F(QuickControlsWindowTest, WifiListsNetworksAndAsksForAKey) {
   EXPECT_EQ(work_.connects[0].network.name, L"Flat 4");
   EXPECT_EQ(work_.connects[0].key_text, L"kilimanjaro");
   EXPECT_TRUE(work_.connects[0].remember);
+}
+
+}  // namespace
+}  // namespace notch::quick
+
+namespace notch::quick {
+namespace {
+
+// Wine registers DeviceInformation but no radios: the search comes back
+// empty, the radio reads unknown and its tile cannot be pressed.
+TEST_F(QuickControlsWindowTest, BluetoothPageSearchesWithTheSystemAndSaysNothingWasFound) {
+  launcher_.threads = true;
+  work_.radio_source = &radios::WindowsRadios();
+  work_.device_source = &bluetooth::WindowsDevices();
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  panel_->panel().OpenPanelAt(Page::Bluetooth);
+  OpenOn(Page::Bluetooth);
+  if (!notch::testing::RunningUnderWine()) GTEST_SKIP() << "a real system may have Bluetooth devices";
+  ASSERT_TRUE(notch::testing::PumpUntil([&] {
+    return panel_->Text(control::kStatus) == L"No Bluetooth devices found.";
+  })) << WideToUtf8(panel_->Text(control::kStatus));
+  EXPECT_EQ(SendMessageW(Child(control::kList), LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(panel_->Text(control::kRadioToggle), L"Bluetooth");
+  EXPECT_FALSE(IsWindowEnabled(Child(control::kRadioToggle)));
+  EXPECT_EQ(panel_->Text(control::kSubtitle), L"Make your device discoverable to pair");
+  Snapshot(Page::Bluetooth);
+}
+
+TEST_F(QuickControlsWindowTest, HotspotTileOpensTheSettingsWhenTetheringIsUnavailable) {
+  if (!notch::testing::RunningUnderWine()) GTEST_SKIP() << "a real system may share its connection";
+  launcher_.threads = true;
+  work_.tethering_source = &hotspot::WindowsTethering();
+  panel_->panel().SetPendingHotspotToggle();  // as the header's Hotspot button does
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  ASSERT_TRUE(notch::testing::PumpUntil([&] {
+    return panel_->Text(control::kStatus) == L"Mobile Hotspot is unavailable right now.";
+  })) << WideToUtf8(panel_->Text(control::kStatus));
+  EXPECT_EQ(host_port_.uris, std::vector<std::wstring>{L"ms-settings:network-mobilehotspot"});
+  EXPECT_EQ(panel_->Text(control::kHotspot), L"Hotspot");
+  EXPECT_TRUE(IsWindowEnabled(Child(control::kHotspot)));
+}
+
+// The inline prompt of a confirm-PIN request, driven through a scripted
+// pairing on a worker thread while the window pumps.
+TEST_F(QuickControlsWindowTest, PairingPromptShowsThePinAndConfirmPairs) {
+  launcher_.threads = true;
+  notch::testing::FakeRadios radios;
+  radios.radios = {{radios::RadioKind::Bluetooth, radios::kStateOn}};
+  notch::testing::FakeDevices devices;
+  devices.devices = {notch::testing::Dev(L"Keyboard", true), notch::testing::Dev(L"Speaker", false, true, true)};
+  notch::testing::FakePairing pairing;
+  notch::testing::FakeRequest request;
+  request.kind = bluetooth::kConfirmPinMatch;
+  request.pin = L"482913";
+  pairing.on_poll = [&](int poll) {
+    if (poll != 1) return;
+    pairing.handler(request);
+    pairing.status = bluetooth::PairingOperation::Status::Completed;
+    pairing.result = request.accepts > 0 ? bluetooth::kPaired : bluetooth::kPairingFailed;
+  };
+  work_.radio_source = &radios;
+  work_.device_source = &devices;
+  work_.pairing_source = &pairing;
+
+  island_->OpenQuickControls();
+  OpenOn(Page::Home);
+  panel_->panel().OpenPanelAt(Page::Bluetooth);
+  OpenOn(Page::Bluetooth);
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return SendMessageW(Child(control::kList), LB_GETCOUNT, 0, 0) == 2; }));
+  EXPECT_EQ(panel_->Text(control::kRadioToggle), L"Bluetooth on");
+  Snapshot(Page::Bluetooth, L"-devices");
+  SendMessageW(Child(control::kList), LB_SETCURSEL, 1, 0);
+  SendMessageW(panel_->window(), WM_COMMAND, MAKEWPARAM(control::kList, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(Child(control::kList)));
+  EXPECT_EQ(panel_->Text(control::kAct), L"Pair device");
+  Click(control::kAct);
+
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return Child(control::kPromptSubmit) != nullptr; }));
+  EXPECT_EQ(panel_->Text(control::kSubtitle), L"Does this PIN match?  482913");
+  EXPECT_EQ(panel_->Text(control::kPromptSubmit), L"Confirm");
+  EXPECT_EQ(GetFocus(), Child(control::kPromptCancel));
+  EXPECT_FALSE(IsWindowVisible(Child(control::kList)));
+  Snapshot(Page::Bluetooth, L"-pairing");
+  Click(control::kPromptSubmit);
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return panel_->Text(control::kStatus) == L"Paired with Speaker."; }))
+      << WideToUtf8(panel_->Text(control::kStatus));
+  EXPECT_EQ(request.accepts, 1);
+  EXPECT_EQ(Child(control::kPromptSubmit), nullptr);
+  EXPECT_TRUE(IsWindowVisible(Child(control::kList)));
 }
 
 }  // namespace
