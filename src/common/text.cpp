@@ -1,5 +1,8 @@
 #include "common/text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace notch {
 namespace {
 
@@ -55,6 +58,20 @@ char32_t DecodeUtf8At(std::string_view s, std::size_t& i) {
   return value;
 }
 
+// The end of the run of ASCII bytes that starts at `from`, read eight bytes
+// at a time.
+std::size_t AsciiPrefixEnd(std::string_view s, std::size_t from) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
+  std::size_t i = from;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t block;
+    std::memcpy(&block, s.data() + i, sizeof(block));
+    if ((block & kHighBits) != 0) break;
+  }
+  while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+  return i;
+}
+
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out.push_back(static_cast<char>(c));
@@ -108,7 +125,12 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& index) { return Decod
 std::wstring Utf8ToWide(std::string_view utf8) {
   std::wstring out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) AppendCodePoint(out, DecodeUtf8At(utf8, i));
+  for (std::size_t i = 0; i < utf8.size();) {
+    // Most text is ASCII: each byte is its own unit.
+    const std::size_t ascii_end = AsciiPrefixEnd(utf8, i);
+    for (; i < ascii_end; ++i) out.push_back(static_cast<wchar_t>(utf8[i]));
+    if (i < utf8.size()) AppendCodePoint(out, DecodeUtf8At(utf8, i));
+  }
   return out;
 }
 
@@ -120,7 +142,7 @@ std::string WideToUtf8(std::wstring_view wide) {
 }
 
 bool IsValidUtf8(std::string_view utf8) {
-  for (std::size_t i = 0; i < utf8.size();) {
+  for (std::size_t i = AsciiPrefixEnd(utf8, 0); i < utf8.size(); i = AsciiPrefixEnd(utf8, i)) {
     const std::size_t start = i;
     // A genuine U+FFFD is three bytes long; a malformed byte is consumed alone.
     if (DecodeUtf8At(utf8, i) == kReplacementCharacter && i - start != 3) return false;

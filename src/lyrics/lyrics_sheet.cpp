@@ -15,7 +15,11 @@ SheetKind KindOf(const Sheet* sheet) {
 }
 
 void SortLinesByStart(std::vector<Line>& lines) {
-  std::stable_sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.start < b.start; });
+  const auto earlier = [](const Line& a, const Line& b) { return a.start < b.start; };
+  // Documents almost always list their lines in order; a stable sort would
+  // still take a buffer and move every line.
+  if (std::is_sorted(lines.begin(), lines.end(), earlier)) return;
+  std::stable_sort(lines.begin(), lines.end(), earlier);
 }
 
 }  // namespace notch::lyrics

@@ -32,11 +32,18 @@ struct QualifiedName {
   std::string_view local;
 };
 
+// Names are short: a plain loop beats a library search here.
 QualifiedName SplitName(std::string_view name) {
-  const std::size_t colon = name.find(':');
-  if (colon == std::string_view::npos) return {{}, name};
-  return {name.substr(0, colon), name.substr(colon + 1)};
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (name[i] == ':') return {name.substr(0, i), name.substr(i + 1)};
+  }
+  return {{}, name};
 }
+
+struct Timing {
+  std::optional<std::int32_t> begin;
+  std::optional<std::int32_t> end;
+};
 
 struct OpenWord {
   std::int32_t start = 0;
@@ -58,12 +65,16 @@ class TtmlWalk {
  private:
   bool Element(const XmlNode& element, int depth) {
     const std::size_t scope = bindings_.size();
-    const bool accepted = DeclareNamespaces(element) && ElementInScope(element, depth);
+    const Attributes attributes = DeclareNamespaces(element);
+    const bool accepted = attributes != Attributes::Rejected && ElementInScope(element, depth, attributes);
     bindings_.resize(scope);
     return accepted;
   }
 
-  bool ElementInScope(const XmlNode& element, int depth) {
+  // What DeclareNamespaces found among an element's attributes.
+  enum class Attributes { Rejected, Plain, SomePrefixed };
+
+  bool ElementInScope(const XmlNode& element, int depth, Attributes attributes) {
     const QualifiedName name = SplitName(NameOf(element));
     const std::optional<std::string_view> space = NamespaceOf(name.prefix);
     if (!space) return false;
@@ -75,25 +86,32 @@ class TtmlWalk {
       return accepted;
     }
     if (ttml && name.local == "p" && in_body_ && !line_) return Paragraph(element, depth);
-    if (ttml && name.local == "span" && line_) return Span(element, depth);
+    if (ttml && name.local == "span" && line_) return Span(element, depth, attributes);
     return Children(element, depth);
   }
 
   bool Paragraph(const XmlNode& element, int depth) {
-    const std::optional<std::int32_t> begin = TimeAttribute(element, "begin");
-    const std::optional<std::int32_t> end = TimeAttribute(element, "end");
+    const auto [begin, end] = TimeAttributes(element);
     if (!begin || !end || *begin >= *end) return true;  // ignored with its content
-    line_ = Line{*begin, {}, *end, {}};
+    // The line is built in buffers kept from line to line, and copied out
+    // at its exact size when it closes.
+    building_.start = *begin;
+    building_.end = *end;
+    building_.text.clear();
+    building_.words.clear();
+    line_ = &building_;
     if (!Children(element, depth)) return false;
     return CloseLine();
   }
 
-  bool Span(const XmlNode& element, int depth) {
-    const std::string_view role = MetadataRole(element);
-    if (std::find(std::begin(kSkippedRoles), std::end(kSkippedRoles), role) != std::end(kSkippedRoles)) return true;
+  bool Span(const XmlNode& element, int depth, Attributes attributes) {
+    // A role is a prefixed attribute; most spans have none.
+    if (attributes == Attributes::SomePrefixed) {
+      const std::string_view role = MetadataRole(element);
+      if (std::find(std::begin(kSkippedRoles), std::end(kSkippedRoles), role) != std::end(kSkippedRoles)) return true;
+    }
     if (word_) return Children(element, depth);
-    const std::optional<std::int32_t> begin = TimeAttribute(element, "begin");
-    const std::optional<std::int32_t> end = TimeAttribute(element, "end");
+    const auto [begin, end] = TimeAttributes(element);
     if (!begin || !end || *begin < line_->start || *begin >= *end || *end > line_->end) {
       return Children(element, depth);  // not a word, but its text belongs to the line
     }
@@ -120,20 +138,47 @@ class TtmlWalk {
     return true;
   }
 
-  bool IsWhitespaceRun(const XmlNode& text) const {
+  // Text nodes come in document order, as the marked runs do, so one
+  // cursor walks the runs alongside.
+  bool IsWhitespaceRun(const XmlNode& text) {
     const auto offset = static_cast<std::size_t>(text.value() - buffer_);
-    return std::binary_search(whitespace_runs_.begin(), whitespace_runs_.end(), offset);
+    while (next_run_ < whitespace_runs_.size() && whitespace_runs_[next_run_] < offset) ++next_run_;
+    return next_run_ < whitespace_runs_.size() && whitespace_runs_[next_run_] == offset;
   }
 
   // Whitespace becomes one space, never at the start and never doubled.
   bool AppendText(std::string_view utf8) {
-    if (utf8.find('\0') != std::string_view::npos) return false;  // from a character reference
     std::wstring& text = line_->text;
-    for (const wchar_t c : Utf8ToWide(utf8)) {
-      const bool space = c == L' ' || c == L'\t' || c == L'\n' || c == L'\r';
+    for (std::size_t i = 0; i < utf8.size();) {
+      // A run of printable ASCII other than space is copied whole.
+      std::size_t run_end = i;
+      while (run_end < utf8.size() && utf8[run_end] > ' ' && utf8[run_end] < '\x7F') ++run_end;
+      if (run_end > i) {
+        if (text.size() + (run_end - i) > kMaxBuiltLineLength) return false;
+        std::size_t at = text.size();
+        text.resize(at + (run_end - i));  // not append(first, last), which builds a temporary string
+        for (; i < run_end; ++i) text[at++] = static_cast<wchar_t>(utf8[i]);
+        continue;
+      }
+      const auto byte = static_cast<unsigned char>(utf8[i]);
+      if (byte == 0) return false;  // from a character reference
+      char32_t c = byte;
+      if (byte < 0x80) {
+        ++i;
+      } else {
+        c = NextCodePoint(utf8, i);
+      }
+      const bool space = c == U' ' || c == U'\t' || c == U'\n' || c == U'\r';
       if (space && (text.empty() || text.back() == L' ')) continue;
-      if (text.size() >= kMaxBuiltLineLength) return false;
-      text.push_back(space ? L' ' : c);
+      const std::size_t units = sizeof(wchar_t) == 2 && c >= 0x10000 ? 2 : 1;
+      if (text.size() + units > kMaxBuiltLineLength) return false;
+      if (space) {
+        text.push_back(L' ');
+      } else if (c < 0x80) {
+        text.push_back(static_cast<wchar_t>(c));
+      } else {
+        AppendCodePoint(text, c);
+      }
     }
     return true;
   }
@@ -150,30 +195,37 @@ class TtmlWalk {
   }
 
   bool CloseLine() {
-    Line line = std::move(*line_);
-    line_.reset();
-    if (!line.text.empty() && line.text.back() == L' ') line.text.pop_back();
-    if (line.text.empty()) return true;
+    line_ = nullptr;
+    std::wstring_view text = building_.text;
+    if (!text.empty() && text.back() == L' ') text.remove_suffix(1);
+    if (text.empty()) return true;
     if (sheet_.lines.size() >= kMaxTimedLines) return false;
-    sheet_.lines.push_back(std::move(line));
+    sheet_.lines.push_back(Line{building_.start, std::wstring(text), building_.end,
+                                std::vector<Word>(building_.words.begin(), building_.words.end())});
     return true;
   }
 
-  // False when an attribute uses an undeclared prefix, which is an XML error.
-  bool DeclareNamespaces(const XmlNode& element) {
-    for (const auto* attribute = element.first_attribute(); attribute; attribute = attribute->next_attribute()) {
-      const std::string_view name = NameOf(*attribute);
-      if (name == "xmlns") {
-        bindings_.emplace_back(std::string_view(), ValueOf(*attribute));
-      } else if (name.starts_with("xmlns:")) {
-        bindings_.emplace_back(name.substr(6), ValueOf(*attribute));
-      }
-    }
+  // Rejected when an attribute uses an undeclared prefix, which is an XML
+  // error. Declarations may follow the attributes that use them, so the
+  // prefixes are checked once all are declared.
+  Attributes DeclareNamespaces(const XmlNode& element) {
+    bool prefixed = false;
     for (const auto* attribute = element.first_attribute(); attribute; attribute = attribute->next_attribute()) {
       const QualifiedName name = SplitName(NameOf(*attribute));
-      if (!name.prefix.empty() && name.prefix != "xmlns" && !NamespaceOf(name.prefix)) return false;
+      if (name.prefix.empty() && name.local == "xmlns") {
+        bindings_.emplace_back(std::string_view(), ValueOf(*attribute));
+      } else if (name.prefix == "xmlns") {
+        bindings_.emplace_back(name.local, ValueOf(*attribute));
+      } else if (!name.prefix.empty()) {
+        prefixed = true;
+      }
     }
-    return true;
+    if (!prefixed) return Attributes::Plain;
+    for (const auto* attribute = element.first_attribute(); attribute; attribute = attribute->next_attribute()) {
+      const QualifiedName name = SplitName(NameOf(*attribute));
+      if (!name.prefix.empty() && name.prefix != "xmlns" && !NamespaceOf(name.prefix)) return Attributes::Rejected;
+    }
+    return Attributes::SomePrefixed;
   }
 
   // Nothing for an undeclared prefix, which is an XML error.
@@ -186,12 +238,19 @@ class TtmlWalk {
     return std::nullopt;
   }
 
-  // Only attributes without a namespace carry the times.
-  static std::optional<std::int32_t> TimeAttribute(const XmlNode& element, std::string_view name) {
+  // Only attributes without a namespace carry the times. An element has
+  // each attribute at most once.
+  static Timing TimeAttributes(const XmlNode& element) {
+    Timing timing;
     for (const auto* attribute = element.first_attribute(); attribute; attribute = attribute->next_attribute()) {
-      if (NameOf(*attribute) == name) return ReadTtmlTime(ValueOf(*attribute));
+      const std::string_view name = NameOf(*attribute);
+      if (name == "begin") {
+        timing.begin = ReadTtmlTime(ValueOf(*attribute));
+      } else if (name == "end") {
+        timing.end = ReadTtmlTime(ValueOf(*attribute));
+      }
     }
-    return std::nullopt;
+    return timing;
   }
 
   // The span's role in the metadata namespace; empty when it has none.
@@ -207,8 +266,10 @@ class TtmlWalk {
   const char* buffer_;
   const std::vector<std::size_t>& whitespace_runs_;
   std::vector<std::pair<std::string_view, std::string_view>> bindings_;  // prefix, namespace; innermost last
+  std::size_t next_run_ = 0;
   bool in_body_ = false;
-  std::optional<Line> line_;
+  Line building_;
+  Line* line_ = nullptr;  // &building_ while a line is open
   std::optional<OpenWord> word_;
   Sheet sheet_;
 };

@@ -1,5 +1,7 @@
 #include "lyrics/ttml_time.h"
 
+#include <algorithm>
+
 #include "lyrics/decimal_digits.h"
 #include "lyrics/lyrics_sheet.h"
 
@@ -14,17 +16,40 @@ bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-// 1 to 8 digits of seconds, then optionally "." and at least one digit.
-std::optional<std::int64_t> ReadSecondsMs(std::string_view text) {
-  const std::size_t dot = text.find('.');
-  const std::optional<std::int64_t> seconds = ReadDigits(text.substr(0, dot), 8);
-  if (!seconds || *seconds > kMaxSeconds) return std::nullopt;
-  std::int64_t ms = *seconds * 1000;
-  if (dot != std::string_view::npos) {
-    const std::string_view fraction = text.substr(dot + 1);
-    if (fraction.empty() || !AllDigits(fraction)) return std::nullopt;
-    ms += FractionMs(fraction);
+constexpr std::int64_t kInvalid = -1;
+
+// 1 to 8 digits of seconds, then optionally "." and at least one digit;
+// kInvalid otherwise. One pass, returning a plain number: every time of a
+// word-timed document is read through here.
+std::int64_t SecondsMs(std::string_view text) {
+  constexpr std::size_t kMaxSecondDigits = 8;
+  const char* const data = text.data();
+  const std::size_t size = text.size();
+  std::size_t i = 0;
+  std::int64_t seconds = 0;
+  for (; i < size; ++i) {
+    const unsigned digit = static_cast<unsigned char>(data[i]) - unsigned{'0'};
+    if (digit > 9) break;
+    if (i == kMaxSecondDigits) return kInvalid;
+    seconds = seconds * 10 + digit;
   }
+  if (i == 0 || seconds > kMaxSeconds) return kInvalid;
+  std::int64_t ms = seconds * 1000;
+  if (i == size) return ms;
+  if (data[i] != '.' || ++i == size) return kInvalid;
+  // Tenths, hundredths and thousandths; later digits are below a millisecond.
+  constexpr std::int64_t kWeights[] = {100, 10, 1};
+  for (std::size_t place = 0; i < size; ++i, ++place) {
+    const unsigned digit = static_cast<unsigned char>(data[i]) - unsigned{'0'};
+    if (digit > 9) return kInvalid;
+    if (place < 3) ms += digit * kWeights[place];
+  }
+  return ms;
+}
+
+std::optional<std::int64_t> ReadSecondsMs(std::string_view text) {
+  const std::int64_t ms = SecondsMs(text);
+  if (ms == kInvalid) return std::nullopt;
   return ms;
 }
 
@@ -52,15 +77,18 @@ std::optional<std::int64_t> ReadClockMs(std::string_view text) {
 
 std::optional<std::int32_t> ReadTtmlTime(std::string_view expression) {
   std::optional<std::int64_t> ms;
-  if (EndsWith(expression, "ms")) {
+  const char last = expression.empty() ? '\0' : expression.back();
+  if (last == 's' && EndsWith(expression, "ms")) {
     ms = ReadDigits(expression.substr(0, expression.size() - 2), 8);
-  } else if (EndsWith(expression, "s")) {
+  } else if (last == 's') {
     ms = ReadSecondsMs(expression.substr(0, expression.size() - 1));
-  } else if (expression.find(':') != std::string_view::npos) {
+  } else if (std::find(expression.begin(), expression.end(), ':') != expression.end()) {
     ms = ReadClockMs(expression);
   } else {
     // Bare seconds, as the services write every time below a minute.
-    ms = ReadSecondsMs(expression);
+    const std::int64_t seconds_ms = SecondsMs(expression);
+    if (seconds_ms == kInvalid || seconds_ms > kMaxLyricTimeMs) return std::nullopt;
+    return static_cast<std::int32_t>(seconds_ms);
   }
   if (!ms || *ms > kMaxLyricTimeMs) return std::nullopt;
   return static_cast<std::int32_t>(*ms);

@@ -42,21 +42,32 @@ std::size_t PastReference(std::string_view xml, std::size_t at) {
   return at + 1 + end + 1;
 }
 
-// Whether every '&' in [from, to) begins a reference XML defines, and no
-// control character other than whitespace stands there.
-bool CharacterDataIsWellFormed(std::string_view xml, std::size_t from, std::size_t to) {
+struct CharacterData {
+  bool well_formed = false;
+  bool whitespace = false;  // nothing but XML whitespace
+};
+
+// Whether every '&' in [from, to) begins a reference XML defines, and
+// neither '<' nor a control character other than whitespace stands there;
+// read in one pass, as every byte of text and attribute values comes here.
+CharacterData ScanCharacterData(std::string_view xml, std::size_t from, std::size_t to) {
+  bool whitespace = true;
   std::size_t i = from;
   while (i < to) {
     const char c = xml[i];
-    if (static_cast<unsigned char>(c) < 0x20 && !IsXmlWhitespace(c)) return false;
-    if (c != '&') {
-      ++i;
+    if (c == '&') {
+      whitespace = false;
+      i = PastReference(xml.substr(0, to), i);
+      if (i == kNotWellFormed) return {};
       continue;
     }
-    i = PastReference(xml.substr(0, to), i);
-    if (i == kNotWellFormed) return false;
+    if (!IsXmlWhitespace(c)) {
+      if (static_cast<unsigned char>(c) < 0x20 || c == '<') return {};
+      whitespace = false;
+    }
+    ++i;
   }
-  return true;
+  return {true, whitespace};
 }
 
 std::size_t SkipWhitespace(std::string_view xml, std::size_t i) {
@@ -67,6 +78,22 @@ std::size_t SkipWhitespace(std::string_view xml, std::size_t i) {
 std::size_t EndOfName(std::string_view xml, std::size_t i) {
   while (i < xml.size() && !EndsName(xml[i])) ++i;
   return i;
+}
+
+// Whether a name occurs twice. Elements have few attributes; only many
+// are worth sorting.
+bool HasRepeats(std::vector<std::string_view>& names) {
+  constexpr std::size_t kFewNames = 8;
+  if (names.size() > kFewNames) {
+    std::sort(names.begin(), names.end());
+    return std::adjacent_find(names.begin(), names.end()) != names.end();
+  }
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    for (std::size_t j = i + 1; j < names.size(); ++j) {
+      if (names[i] == names[j]) return true;
+    }
+  }
+  return false;
 }
 
 struct StartTag {
@@ -102,14 +129,10 @@ StartTag ReadStartTag(std::string_view xml, std::size_t open, std::vector<std::s
     if (i >= xml.size() || (xml[i] != '"' && xml[i] != '\'')) return tag;
     const std::size_t value_end = xml.find(xml[i], i + 1);
     if (value_end == std::string_view::npos) return tag;
-    if (xml.substr(i + 1, value_end - i - 1).find('<') != std::string_view::npos ||
-        !CharacterDataIsWellFormed(xml, i + 1, value_end)) {
-      return tag;
-    }
+    if (!ScanCharacterData(xml, i + 1, value_end).well_formed) return tag;
     i = value_end + 1;
   }
-  std::sort(attributes.begin(), attributes.end());
-  if (std::adjacent_find(attributes.begin(), attributes.end()) != attributes.end()) tag.end = kNotWellFormed;
+  if (HasRepeats(attributes)) tag.end = kNotWellFormed;
   return tag;
 }
 
@@ -141,12 +164,11 @@ std::optional<std::vector<std::size_t>> MarkWhitespaceText(std::string& xml, int
     const bool inside_root = !open_elements.empty();
     if (view[i] != '<') {
       const std::size_t end = std::min(view.find('<', i), view.size());
-      const bool whitespace = std::all_of(view.begin() + static_cast<std::ptrdiff_t>(i),
-                                          view.begin() + static_cast<std::ptrdiff_t>(end), IsXmlWhitespace);
+      const CharacterData text = ScanCharacterData(view, i, end);
+      if (!text.well_formed) return std::nullopt;
       // Outside the root element only whitespace may stand.
-      if (!inside_root && !whitespace) return std::nullopt;
-      if (!CharacterDataIsWellFormed(view, i, end)) return std::nullopt;
-      if (inside_root && whitespace) {
+      if (!inside_root && !text.whitespace) return std::nullopt;
+      if (inside_root && text.whitespace) {
         xml[i] = kWhitespaceMarker;
         runs.push_back(i);
       }

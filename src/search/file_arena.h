@@ -48,6 +48,8 @@ class FileArena {
   void ShrinkToFit();
 
   std::size_t size() const { return records_.size(); }
+  // The fixed record alone, for a scan that turns most entries away by it.
+  const FileRecord& Record(std::size_t index) const { return records_[index]; }
   // Inline: a search reads every entry.
   FileEntry Entry(std::size_t index) const {
     const FileRecord& record = records_[index];

@@ -22,6 +22,18 @@ constexpr std::wstring_view kEllipsis = L"\u2026";
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
+// Whether the word's bytes occur in the text in order: true of every text
+// the word scores against, whether whole or as scattered letters.
+bool OccursInOrder(std::string_view word, std::string_view text) {
+  std::size_t at = 0;
+  for (const char c : word) {
+    while (at < text.size() && text[at] != c) ++at;
+    if (at == text.size()) return false;
+    ++at;
+  }
+  return true;
+}
+
 struct Candidate {
   int score = 0;
   std::size_t name_length = 0;
@@ -70,10 +82,20 @@ FileQuery::FileQuery(std::wstring_view lower_query) : whole(WideToUtf8(lower_que
   }
 }
 
-FileScorer::FileScorer(const FileQuery& query) : query_(query), folder_has_word_(query.words.size(), -1) {
+FileScorer::FileScorer(const FileQuery& query) : query_(query), folder_has_word_(query.words.size(), false) {
   for (const std::string& word : query.words) {
     max_scattered_.push_back(MaxScatteredScore(CodePointCount(word)));
     spans_folders_.push_back(word.find('\\') != std::string::npos);
+  }
+}
+
+void FileScorer::EnterFolder(const FileEntry& entry) {
+  folder_ = entry.folder;
+  required_classes_ = 0;
+  const std::string_view folder = entry.lower_path.substr(0, entry.lower_path.size() - entry.lower_name.size());
+  for (std::size_t w = 0; w < query_.words.size(); ++w) {
+    folder_has_word_[w] = !spans_folders_[w] && Contains(folder, query_.words[w]);
+    if (!spans_folders_[w] && !folder_has_word_[w]) required_classes_ |= query_.word_classes[w];
   }
 }
 
@@ -93,16 +115,8 @@ bool FileScorer::PathContains(std::size_t word, const FileEntry& entry) {
   const std::string_view text = query_.words[word];
   // A word with a separator may span the folder and the name.
   if (spans_folders_[word]) return Contains(entry.lower_path, text);
-  if (entry.folder != folder_) {
-    folder_ = entry.folder;
-    std::fill(folder_has_word_.begin(), folder_has_word_.end(), -1);
-  }
-  signed char& in_folder = folder_has_word_[word];
-  if (in_folder < 0) {
-    const std::string_view folder = entry.lower_path.substr(0, entry.lower_path.size() - entry.lower_name.size());
-    in_folder = Contains(folder, text) ? 1 : 0;
-  }
-  return in_folder == 1 || (MayHoldInName(word, entry) && Contains(entry.lower_name, text));
+  if (entry.folder != folder_) EnterFolder(entry);
+  return folder_has_word_[word] || (MayHoldInName(word, entry) && Contains(entry.lower_name, text));
 }
 
 int FileScorer::Score(const FileEntry& entry, int floor) {
@@ -119,6 +133,12 @@ int FileScorer::Score(const FileEntry& entry, int floor) {
     if (score < 0) return PathContains(0, entry) ? std::max(1, bonus + kFoundInPathScore) : kNoMatch;
     if (name == words.front()) score = std::max(score, kNameEqualsQueryScore);
   } else {
+    // Turn the entry away cheaply when a word can be in neither its name
+    // nor its folder, before scoring any of them.
+    if (entry.folder != folder_) EnterFolder(entry);
+    for (std::size_t w = 0; w < words.size(); ++w) {
+      if (!spans_folders_[w] && !folder_has_word_[w] && !OccursInOrder(words[w], name)) return kNoMatch;
+    }
     bool all_in_name = true;
     int sum = 0;
     for (std::size_t w = 0; w < words.size(); ++w) {
@@ -184,6 +204,11 @@ void AppendFileMatches(std::vector<SearchResult>& rows, const FileArena& arena, 
   BestCandidates best;
   FileScorer scorer(query);
   for (std::size_t i = 0; i < arena.size(); ++i) {
+    const FileRecord& record = arena.Record(i);
+    if (!scorer.InFolder(record.folder)) {
+      scorer.EnterFolder(arena.Entry(i));
+    }
+    if (!scorer.NameClassesMayMatch(record.name_classes)) continue;
     const FileEntry entry = arena.Entry(i);
     const int score = scorer.Score(entry, best.Floor());
     if (score < 0) continue;

@@ -31,16 +31,28 @@ class FileScorer {
   int Score(const FileEntry& entry, int floor = kNoFloor);
   static constexpr int kNoFloor = -1;
 
+  // For a scan in index order: whether an entry of the folder last scored
+  // (or entered) with these name classes can match at all. Most entries of
+  // an index are turned away here without being read.
+  bool InFolder(std::uint32_t folder) const { return folder == folder_; }
+  void EnterFolder(const FileEntry& entry);
+  bool NameClassesMayMatch(std::uint32_t name_classes) const {
+    return (name_classes & required_classes_) == required_classes_;
+  }
+
  private:
   bool MayHoldInName(std::size_t word, const FileEntry& entry) const;
   int NameScore(std::size_t word, const FileEntry& entry, bool with_scattered) const;
   bool PathContains(std::size_t word, const FileEntry& entry);
 
   const FileQuery& query_;
-  std::vector<int> max_scattered_;            // per word
-  std::vector<bool> spans_folders_;           // per word: holds a separator
-  std::uint32_t folder_ = kNoFolder;          // FileEntry::folder of folder_has_word_
-  std::vector<signed char> folder_has_word_;  // -1 not looked at yet
+  std::vector<int> max_scattered_;    // per word
+  std::vector<bool> spans_folders_;   // per word: holds a separator
+  std::uint32_t folder_ = kNoFolder;  // FileEntry::folder of folder_has_word_
+  std::vector<bool> folder_has_word_;
+  // The classes every name in the folder needs: those of each word that
+  // neither the folder holds nor may span folders.
+  std::uint32_t required_classes_ = 0;
   static constexpr std::uint32_t kNoFolder = 0xFFFFFFFF;
 };
 

@@ -30,6 +30,22 @@ TEST(TextTest, MalformedUtf8BecomesReplacementCharacters) {
   EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBD ok"));  // a genuine U+FFFD
 }
 
+// ASCII is read eight bytes at a time: a character or a bad byte at any
+// place in or after such a block must still be decoded and checked.
+TEST(TextTest, NonAsciiIsFoundAtEveryOffsetOfALongAsciiText) {
+  for (std::size_t at = 0; at <= 19; ++at) {
+    const std::string before(at, 'a');
+    const std::string after(19 - at, 'z');
+    EXPECT_EQ(Utf8ToWide(before + "\xC3\xA9" + after), Utf8ToWide(before) + L"\u00E9" + Utf8ToWide(after)) << at;
+    EXPECT_TRUE(IsValidUtf8(before + "\xE2\x82\xAC" + after)) << at;
+    EXPECT_FALSE(IsValidUtf8(before + "\x80" + after)) << at;
+    EXPECT_FALSE(IsValidUtf8(before + "\xC3")) << at;
+    EXPECT_EQ(Utf8ToWide(before + "\xFF" + after), Utf8ToWide(before) + L"\uFFFD" + Utf8ToWide(after)) << at;
+  }
+  EXPECT_EQ(Utf8ToWide(std::string(17, 'q')), std::wstring(17, L'q'));
+  EXPECT_TRUE(IsValidUtf8(std::string(16, '~')));
+}
+
 TEST(TextTest, LoneSurrogatesAreReplacedOnTheWayOut) {
   std::wstring wide = L"a";
   wide.push_back(static_cast<wchar_t>(0xD800));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/text.h"
 #include "support/test_data.h"
 
 namespace notch::lyrics {
@@ -163,6 +164,42 @@ TEST(TtmlReaderTest, ALineOverTheLengthCapRejectsTheWholeDocument) {
   EXPECT_FALSE(Read("<p begin=\"0\" end=\"1\">fine</p>" + too_long));
   // Runs of whitespace count as the one space they become.
   EXPECT_TRUE(Read("<p begin=\"0\" end=\"1\">" + std::string(kMaxBuiltLineLength - 1, 'a') + "   \n  </p>"));
+}
+
+TEST(TtmlReaderTest, TheLengthCapCountsEveryKindOfCharacterAlike) {
+  const auto line = [](std::size_t letters, const char* tail) {
+    return Read("<p begin=\"0\" end=\"1\">" + std::string(letters, 'a') + tail + "</p>");
+  };
+  EXPECT_TRUE(line(kMaxBuiltLineLength - 1, "\xC3\xA9"));
+  EXPECT_FALSE(line(kMaxBuiltLineLength, "\xC3\xA9"));
+  EXPECT_TRUE(line(kMaxBuiltLineLength - 1, "&amp;"));
+  EXPECT_FALSE(line(kMaxBuiltLineLength, "&#65;"));
+  // A character beyond the first plane takes two units where they are UTF-16.
+  const std::size_t astral_units = sizeof(wchar_t) == 2 ? 2 : 1;
+  EXPECT_TRUE(line(kMaxBuiltLineLength - astral_units, "\xF0\x9F\x98\x80"));
+  EXPECT_FALSE(line(kMaxBuiltLineLength - astral_units + 1, "\xF0\x9F\x98\x80"));
+}
+
+TEST(TtmlReaderTest, TextKeepsEveryCharacterBetweenTheCollapsedSpaces) {
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"0\" end=\"9\">\t Caf\xC3\xA9&amp;co\x7F <span begin=\"1\" end=\"2\">~\xF0\x9F\x98\x80!</span>"
+      "\r\n<![CDATA[<raw>]]>  z</p>");
+  ASSERT_TRUE(sheet);
+  std::wstring expected = L"Caf\u00E9&co\u007F ~";
+  AppendCodePoint(expected, U'\U0001F600');
+  expected += L"! <raw> z";
+  EXPECT_EQ(sheet->lines[0].text, expected);
+  ASSERT_EQ(sheet->lines[0].words.size(), 1u);
+  EXPECT_EQ(WordTexts(sheet->lines[0])[0].substr(0, 1), L"~");
+}
+
+TEST(TtmlReaderTest, ARoleDeclaredAfterItsUseOnTheSameSpanStillDropsIt) {
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"0\" end=\"4\">sung<span r:role=\"x-bg\" xmlns:r=\"http://www.w3.org/ns/ttml#metadata\"> bg</span>"
+      "<span begin=\"1\" end=\"2\" xmlns:q=\"urn:q\"> word</span></p>");
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(sheet->lines[0].text, L"sung word");
+  EXPECT_EQ(sheet->lines[0].words, (std::vector<Word>{{1000, 2000, 5, 4}}));
 }
 
 TEST(TtmlReaderTest, MoreThanTheLineCapRejectsTheWholeDocument) {

@@ -26,9 +26,11 @@ TEST(TtmlTimeTest, EveryFormReadsToMilliseconds) {
 
 TEST(TtmlTimeTest, BareSecondsReadLikeTheSecondsForm) {
   const std::pair<const char*, std::int32_t> cases[] = {
-      {"1.078", 1078}, {"0", 0}, {"59.9", 59900}, {"86400", 86400000}, {"7.05", 7050}};
+      {"1.078", 1078},      {"0", 0},      {"59.9", 59900},      {"86400", 86400000},   {"7.05", 7050},
+      {"12.500000", 12500}, {"0.0009", 0}, {"3.99999999", 3999}, {"00000042.25", 42250}};
   for (const auto& [text, ms] : cases) EXPECT_EQ(ReadTtmlTime(text), ms) << text;
-  for (const char* text : {"86400.001", "123456789", "1.", ".5", "1.5x", "-1", "+1", "1e3", " 1.0", "1.0 "}) {
+  for (const char* text : {"86400.001", "123456789", "1.", ".5", "1.5x", "-1", "+1", "1e3", " 1.0", "1.0 ", "000000001",
+                           "1..5", "1.5.", "1.2a", "\xEF\xBC\x91"}) {
     EXPECT_FALSE(ReadTtmlTime(text)) << text;
   }
 }

@@ -49,8 +49,12 @@ constexpr Verdict kCorpus[] = {
     // Attributes.
     {"<tt a=\"1\" a=\"2\"/>", false},
     {"<tt b=\"1\" a=\"2\" b='3'></tt>", false},
+    {"<tt a=\"1\" b=\"1\" c=\"1\" d=\"1\" e=\"1\" f=\"1\" g=\"1\" h=\"1\" i=\"1\" j=\"1\"/>", true},
+    {"<tt j=\"1\" b=\"1\" c=\"1\" d=\"1\" e=\"1\" f=\"1\" g=\"1\" h=\"1\" i=\"1\" j=\"2\"/>", false},
+    {"<tt a=\"1\" b=\"1\" c=\"1\" d=\"1\" e=\"1\" f=\"1\" g=\"1\" a=\"1\"/>", false},
     {"<tt a=\"<b>\"/>", false},
     {"<tt a='x<y'/>", false},
+    {"<tt a=\"x&amp;\" b='&lt;'/>", true},
     {"<tt a=1/>", false},
     {"<tt a/>", false},
     {"<tt a=\"1\"b=\"2\"/>", false},

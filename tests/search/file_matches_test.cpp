@@ -98,7 +98,8 @@ TEST(FileMatchesTest, KeepsWhatScoringEveryEntryWouldKeep) {
     ASSERT_TRUE(arena.Add(path, n % 5 == 0, bonus));
     entries.emplace_back(path, bonus);
   }
-  for (const std::wstring query : {L"rep", L"re", L"rp", L"pro photo", L"é", L"d:\\rope", L"x draft", L"tx1", L"po"}) {
+  for (const std::wstring query : {L"rep", L"re", L"rp", L"pro photo", L"é", L"d:\\rope", L"x draft", L"tx1", L"po",
+                                   L"draft 1", L"rope 7", L"1 photo"}) {
     const FileQuery file_query(ToLower(query));
     std::vector<std::tuple<int, std::size_t, std::size_t>> expected;  // score, name length, index
     for (std::size_t i = 0; i < entries.size(); ++i) {
