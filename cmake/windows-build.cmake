@@ -33,6 +33,20 @@ add_executable(notch_clipboard_writer tools/clipboard-writer/clipboard_writer_ma
 target_link_options(notch_clipboard_writer PRIVATE -municode ${NOTCH_STATIC_LINK})
 notch_warnings(notch_clipboard_writer)
 
+# The idle probe (scripts/bench-idle): a hook library that counts the messages
+# a thread of another process takes, and the probe that sets and reads it.
+add_library(notch_idle_hook SHARED tools/idle-probe/idle_hook_win.cpp)
+set_target_properties(notch_idle_hook PROPERTIES PREFIX "")
+target_link_options(notch_idle_hook PRIVATE ${NOTCH_STATIC_LINK})
+target_link_libraries(notch_idle_hook PRIVATE psapi)
+notch_warnings(notch_idle_hook)
+add_executable(notch_idle_probe tools/idle-probe/idle_probe_main_win.cpp)
+target_include_directories(notch_idle_probe PRIVATE src tools)
+target_link_libraries(notch_idle_probe PRIVATE psapi)
+target_link_options(notch_idle_probe PRIVATE -municode ${NOTCH_STATIC_LINK})
+notch_warnings(notch_idle_probe)
+add_dependencies(notch_idle_probe notch_idle_hook)
+
 # GoogleTest from Debian's sources, built with the cross compiler.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
