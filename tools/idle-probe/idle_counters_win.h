@@ -41,7 +41,7 @@ struct CounterTable {
 
 // The section's name for the process being measured.
 inline std::wstring CounterTableName(DWORD process_id) {
-  return L"Global\\TemboNotchIdleCounters." + std::to_wstring(process_id);
+  return L"Local\\TemboNotchIdleCounters." + std::to_wstring(process_id);
 }
 
 inline constexpr char kHookProcName[] = "IdleGetMessageHook";
