@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
