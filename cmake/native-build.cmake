@@ -4,7 +4,7 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_executable(notch_tests ${NOTCH_PORTABLE_TESTS})
-target_include_directories(notch_tests PRIVATE tests)
+target_include_directories(notch_tests PRIVATE tests tools)
 target_link_libraries(notch_tests PRIVATE notch_core notch_platform GTest::gmock_main)
 target_compile_definitions(notch_tests PRIVATE NOTCH_TEST_DATA_DIR=L"${CMAKE_SOURCE_DIR}/tests/data")
 notch_warnings(notch_tests)

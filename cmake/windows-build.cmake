@@ -19,6 +19,14 @@ target_include_directories(notch_platform PUBLIC ${CMAKE_SOURCE_DIR}/res)
 add_executable(TemboNotch WIN32 src/host/main_win.cpp res/TemboNotch.rc)
 target_link_libraries(TemboNotch PRIVATE notch_platform notch_core)
 target_link_options(TemboNotch PRIVATE -municode ${NOTCH_STATIC_LINK})
+# The version resource takes its numbers from the VERSION file (MAJOR.MINOR.PATCH).
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/VERSION)
+file(STRINGS ${CMAKE_SOURCE_DIR}/VERSION NOTCH_VERSION LIMIT_COUNT 1)
+if(NOT NOTCH_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+  message(FATAL_ERROR "VERSION must hold MAJOR.MINOR.PATCH, not '${NOTCH_VERSION}'")
+endif()
+target_compile_definitions(TemboNotch PRIVATE NOTCH_VERSION_MAJOR=${CMAKE_MATCH_1} NOTCH_VERSION_MINOR=${CMAKE_MATCH_2}
+                                              NOTCH_VERSION_PATCH=${CMAKE_MATCH_3} NOTCH_VERSION_DOTTED=${NOTCH_VERSION})
 notch_warnings(TemboNotch)
 
 # The snapshot tool: island frames, badges and symbols drawn into PNG files.
@@ -32,6 +40,20 @@ notch_warnings(notch_snapshots)
 add_executable(notch_clipboard_writer tools/clipboard-writer/clipboard_writer_main_win.cpp)
 target_link_options(notch_clipboard_writer PRIVATE -municode ${NOTCH_STATIC_LINK})
 notch_warnings(notch_clipboard_writer)
+
+# The idle probe (scripts/bench-idle): a hook library that counts the messages
+# a thread of another process takes, and the probe that sets and reads it.
+add_library(notch_idle_hook SHARED tools/idle-probe/idle_hook_win.cpp)
+set_target_properties(notch_idle_hook PROPERTIES PREFIX "")
+target_link_options(notch_idle_hook PRIVATE ${NOTCH_STATIC_LINK})
+target_link_libraries(notch_idle_hook PRIVATE psapi)
+notch_warnings(notch_idle_hook)
+add_executable(notch_idle_probe tools/idle-probe/idle_probe_main_win.cpp)
+target_include_directories(notch_idle_probe PRIVATE src tools)
+target_link_libraries(notch_idle_probe PRIVATE psapi)
+target_link_options(notch_idle_probe PRIVATE -municode ${NOTCH_STATIC_LINK})
+notch_warnings(notch_idle_probe)
+add_dependencies(notch_idle_probe notch_idle_hook)
 
 # GoogleTest from Debian's sources, built with the cross compiler.
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -51,6 +73,7 @@ notch_warnings(notch_win_tests)
 # Wine maps the Linux root to drive Z:.
 string(REPLACE "/" "\\\\" _data_dir "Z:${CMAKE_SOURCE_DIR}/tests/data")
 target_compile_definitions(notch_win_tests PRIVATE NOTCH_TEST_DATA_DIR=L"${_data_dir}")
+set_source_files_properties(tests/win/exe_resources_test.cpp PROPERTIES COMPILE_DEFINITIONS NOTCH_VERSION_TEXT=L"${NOTCH_VERSION}")
 add_dependencies(notch_win_tests TemboNotch notch_snapshots notch_clipboard_writer)
 
 # The lyrics services played over HTTPS on loopback, with an authority made
