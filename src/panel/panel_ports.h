@@ -13,6 +13,8 @@
 
 namespace notch::quick {
 
+class LayoutStore;
+
 class PanelWindow {
  public:
   virtual ~PanelWindow() = default;
@@ -35,6 +37,10 @@ class PanelWindow {
   virtual bool Visible() const = 0;
   virtual bool ForegroundOwnedByPanel() const = 0;
   virtual bool CursorInside() const = 0;
+  // Pops the tooltip of the control under the pointer.
+  virtual void PopTooltip() {}
+  // Ends a chip drag's mouse capture.
+  virtual void ReleaseMouse() {}
 };
 
 class PanelIsland {
@@ -47,6 +53,8 @@ class PanelIsland {
   virtual void ActivityPing() = 0;
   virtual void PanelLostFocus() = 0;  // the island collapses after its own delay
   virtual bool ReduceMotion() const = 0;
+  // The button layout changed: the header row and the island's size follow.
+  virtual void HeaderChanged() {}
 };
 
 class MediaControls {
@@ -83,6 +91,8 @@ class PanelHost {
   virtual IslandStyle Style() const = 0;
   virtual Theme CurrentTheme() const = 0;
   virtual void OpenUri(const std::wstring& uri) = 0;
+  // The process-wide button layout; none keeps the default layout, unsaved.
+  virtual LayoutStore* ButtonLayouts() { return nullptr; }
 };
 
 // The system work behind the Wi-Fi, Bluetooth and Display pages, which the

@@ -7,6 +7,8 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "panel/panel_ports.h"
@@ -14,6 +16,25 @@
 #include "support/english_texts_test.h"
 
 namespace notch::quick::testing {
+
+// Settings kept in memory; writes fail on demand.
+class MemoryStore final : public ProfileStore {
+ public:
+  std::map<std::wstring, std::wstring> values;
+  bool fail_writes = false;
+  int writes = 0;
+
+  std::wstring Read(std::wstring_view, std::wstring_view key, std::wstring_view fallback) const override {
+    const auto it = values.find(std::wstring(key));
+    return it == values.end() ? std::wstring(fallback) : it->second;
+  }
+  bool Write(std::wstring_view, std::wstring_view key, std::wstring_view value) override {
+    ++writes;
+    if (fail_writes) return false;
+    values[std::wstring(key)] = value;
+    return true;
+  }
+};
 
 class FakeWindow final : public PanelWindow {
  public:
@@ -65,6 +86,9 @@ class FakeWindow final : public PanelWindow {
   bool Visible() const override { return visible; }
   bool ForegroundOwnedByPanel() const override { return foreground; }
   bool CursorInside() const override { return cursor; }
+  int mouse_releases = 0, tooltip_pops = 0;
+  void ReleaseMouse() override { ++mouse_releases; }
+  void PopTooltip() override { ++tooltip_pops; }
 };
 
 class FakeIsland final : public PanelIsland {
@@ -83,6 +107,8 @@ class FakeIsland final : public PanelIsland {
   void ActivityPing() override { ++pings; }
   void PanelLostFocus() override { ++focus_losses; }
   bool ReduceMotion() const override { return reduce_motion; }
+  int header_changes = 0;
+  void HeaderChanged() override { ++header_changes; }
 };
 
 class FakeMedia final : public MediaControls {
@@ -124,6 +150,8 @@ class FakeHost final : public PanelHost {
   IslandStyle Style() const override { return style; }
   Theme CurrentTheme() const override { return theme; }
   void OpenUri(const std::wstring& uri) override { uris.push_back(uri); }
+  LayoutStore* layouts = nullptr;
+  LayoutStore* ButtonLayouts() override { return layouts; }
 };
 
 // Hands out a refresh task per call; `body` decides what it does.
