@@ -44,6 +44,9 @@ class ProgramIsland final : public PanelIsland {
     if (Island* island = TheIsland()) island->OnPanelLostFocus();
   }
   bool ReduceMotion() const override { return Host().reduce_motion; }
+  void HeaderChanged() override {
+    if (Island* island = TheIsland()) island->OnHeaderChanged();
+  }
 };
 
 class ProgramMedia final : public MediaControls {
@@ -93,6 +96,7 @@ class ProgramHost final : public PanelHost {
   void OpenUri(const std::wstring& uri) override {
     ShellExecuteW(nullptr, L"open", uri.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   }
+  LayoutStore* ButtonLayouts() override { return &ProgramButtonLayout(); }
 };
 
 // The Wi-Fi and Bluetooth back ends add their tasks here.
@@ -132,6 +136,11 @@ class WorkerThreads final : public TaskLauncher {
 TaskLauncher& WorkerThreadLauncher() {
   static WorkerThreads* launcher = new WorkerThreads;
   return *launcher;
+}
+
+LayoutStore& ProgramButtonLayout() {
+  static LayoutStore* layouts = new LayoutStore(AppSettings());
+  return *layouts;
 }
 
 QuickControlsWindow* ProgramPanel() {
