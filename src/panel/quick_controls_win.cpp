@@ -470,19 +470,7 @@ void QuickControlsWindow::ReleaseMouse() {
 
 // ---- IslandPanel -------------------------------------------------------------
 
-void QuickControlsWindow::HeaderClicked(HitItem item) {
-  switch (item.kind) {
-    case 1:
-      panel_.HeaderButton(item.index);
-      break;
-    case 2:
-      panel_.OpenPanelAt(Page::Home);
-      break;
-    default:
-      panel_.OpenPanelAt(Page::NotchSettings);
-      break;
-  }
-}
+void QuickControlsWindow::HeaderClicked(HitItem item) { panel_.HeaderClicked(item.kind, item.index); }
 
 // ---- Key filter --------------------------------------------------------------
 

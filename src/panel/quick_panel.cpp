@@ -567,6 +567,22 @@ void QuickPanel::HeaderButton(int button) {
   }
 }
 
+void QuickPanel::HeaderClicked(int kind, int index) {
+  switch (kind) {
+    case 1:
+      HeaderButton(index);
+      break;
+    case 2:
+      OpenPanelAt(Page::Home);
+      break;
+    case 3:
+      OpenPanelAt(Page::NotchSettings);
+      break;
+    default:
+      break;
+  }
+}
+
 Layout QuickPanel::CurrentLayout() const {
   LayoutStore* store = s_.host.ButtonLayouts();
   return store != nullptr ? store->Current() : DefaultLayout();

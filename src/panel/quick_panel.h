@@ -74,6 +74,10 @@ class QuickPanel {
 
   // A left click on the island header's button `button` (catalogue number).
   void HeaderButton(int button);
+  // A left click on the island's header row: kind 1 a button (`index` its
+  // catalogue number), 2 the Quick Controls tab (Home), 3 the settings glyph
+  // (NotchSettings).
+  void HeaderClicked(int kind, int index);
 
   // The button layout: the store's, or the default one without a store.
   Layout CurrentLayout() const;

@@ -224,10 +224,15 @@ TEST_F(PanelLayoutTest, HeaderButtonsRunTheirActions) {
   EXPECT_FALSE(panel.pending_hotspot_toggle());
 
   rig.Open();
-  panel.HeaderButton(B(L"wifi"));
+  panel.HeaderClicked(1, B(L"wifi"));
   EXPECT_EQ(panel.page(), Page::WiFi);
-  panel.HeaderButton(B(L"search"));
+  panel.HeaderClicked(1, B(L"search"));
   EXPECT_EQ(panel.page(), Page::Search);
+  // The tab opens Home, the settings glyph the notch settings.
+  panel.HeaderClicked(3, 0);
+  EXPECT_EQ(panel.page(), Page::NotchSettings);
+  panel.HeaderClicked(2, 0);
+  EXPECT_EQ(panel.page(), Page::Home);
 }
 
 }  // namespace
