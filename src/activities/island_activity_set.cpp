@@ -27,7 +27,14 @@ IslandActivitySet::IslandActivitySet(const FontSet& fonts, const Settings& setti
       clipboard_(ports_.clipboard),
       statistics_(ports_.statistics),
       timer_(symbols_),
-      shelf_(ports_.shelf) {}
+      shelf_(ports_.shelf),
+      lyrics_on_(settings.LyricsOn()) {
+  RefreshHeader();
+}
+
+void IslandActivitySet::RefreshHeader() {
+  if (ports_.header_buttons) header_ = ports_.header_buttons();
+}
 
 void IslandActivitySet::Attach(IslandCommands& island) {
   media_.Attach(island);
@@ -48,6 +55,7 @@ void IslandActivitySet::ApplyThemeColours(unsigned theme) {
 }
 
 void IslandActivitySet::SetLyricsEnabled(bool on) {
+  lyrics_on_ = on;
   if (!on) media_.ResetTiming();
   if (ports_.set_lyrics_enabled) ports_.set_lyrics_enabled(on);
 }
@@ -102,6 +110,12 @@ void IslandActivitySet::DrawState(Canvas& canvas, const IslandContentFrame& whol
       if (current) media_.MarkBarsDrawn();
       return;
     case IslandState::Expanded: {
+      if (r.page != page::kQuickControls && ports_.header_buttons) {
+        HitRegions fading;
+        const IslandHeaderLook look{r.hovered_item, r.pressed_item, frame.media.playing, lyrics_on_, 1.0f};
+        DrawIslandHeader(canvas, LayOutIslandHeader(r.style, r.theme, frame.shape, frame.notch_height, header_), look,
+                         formats_, header_icons_, current ? hits_ : fading);
+      }
       if (r.page == page::kMedia) {
         media_.DrawCard(canvas, frame, formats_, accent_, hits_);
         if (current) media_.MarkBarsDrawn();

@@ -5,9 +5,11 @@
 // if they had nothing to show.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "activities/clipboard_activity.h"
 #include "activities/hit_regions.h"
+#include "activities/island_header.h"
 #include "activities/media_view.h"
 #include "activities/shelf_activity.h"
 #include "activities/statistics_activity.h"
@@ -33,6 +35,8 @@ struct ActivityPorts {
   std::function<void()> start_watchers;
   // Shows a file selected in its folder.
   std::function<void(const std::wstring& path)> reveal;
+  // The header row's buttons (catalogue numbers); none: the card has no header row.
+  std::function<std::vector<int>()> header_buttons;
 };
 
 class IslandActivitySet final : public IslandActivities {
@@ -70,6 +74,8 @@ class IslandActivitySet final : public IslandActivities {
   void ResetLyricsView(bool) override { media_.ResetTiming(); }
   bool LyricsHaveTimedLines() const override { return media_.LyricsHaveTimedLines(); }
   bool TrackExists() const override { return media_.TrackExists(); }
+  void RefreshHeader() override;
+  const std::vector<int>& header_buttons() const { return header_; }
 
   ShelfActivity& shelf() { return shelf_; }
 
@@ -88,6 +94,9 @@ class IslandActivitySet final : public IslandActivities {
   TimerView timer_;
   ShelfActivity shelf_;
   HitRegions hits_;
+  std::vector<int> header_;
+  bool lyrics_on_ = true;
+  PathIcons header_icons_;
 };
 
 }  // namespace notch

@@ -21,6 +21,7 @@
 #include "host/host_links_win.h"
 #include "host/host_state.h"
 #include "host/startup_win.h"
+#include "panel/quick_controls_win.h"
 #include "render/fonts.h"
 #include "render/fonts_win.h"
 
@@ -49,6 +50,7 @@ ActivityPorts WindowsActivityPorts() {
     std::thread(DownloadsWatcher).detach();
   };
   ports.reveal = RevealInExplorer;
+  ports.header_buttons = [] { return quick::ProgramButtonLayout().Current().header; };
   ports.symbols_folder = Host().symbols_folder;
   static WindowsClipboard clipboard(links::IslandWindow);
   static WindowsStatisticsSource statistics;

@@ -104,6 +104,9 @@ constexpr std::array kPairs = {
                     L"The notch header is full. Move a button out first."},
     TranslationPair{L"Solte para posicionar no cabeçalho do notch.", L"Release to place in the notch header."},
     TranslationPair{L"Solte para posicionar nos Controles rápidos.", L"Release to place in Quick Controls."},
+    TranslationPair{L"Redefinir layout", L"Reset layout"},
+    TranslationPair{L"Arraste os botões para reorganizá-los.", L"Drag buttons to rearrange them."},
+    TranslationPair{L"Cabeçalho do notch", L"Notch header"},
 };
 
 }  // namespace

@@ -213,6 +213,13 @@ int HomeTileRows(const std::vector<int>& panel) {
 
 int HomePageHeight(const std::vector<int>& panel) { return HomeTileRows(panel) >= 6 ? 204 : 164; }
 
+void UseLayout(PageInputs& in, Layout layout) {
+  in.size.home_tile_rows = HomeTileRows(layout.panel);
+  in.size.panel_buttons = static_cast<int>(layout.panel.size());
+  in.home_buttons = std::move(layout.panel);
+  in.header_buttons = std::move(layout.header);
+}
+
 const char* ButtonIconPath(int button, bool playing, bool lyrics_on) {
   switch (button) {
     case 0:
@@ -291,6 +298,17 @@ std::optional<DropTarget> DropTargetAt(const Layout& layout, int button, int x, 
   const bool in_header = std::find(layout.header.begin(), layout.header.end(), button) != layout.header.end();
   target.allowed = !(header && !in_header && layout.header.size() >= static_cast<std::size_t>(kHeaderCapacity));
   return target;
+}
+
+DipRect InsertionMarker(const DropTarget& target) {
+  int row = target.index / kHeaderCapacity;
+  int column = target.index % kHeaderCapacity;
+  if (column == 0 && row > 0) {
+    --row;
+    column = kHeaderCapacity;
+  }
+  const int top = (target.header ? kHeaderChipTop : kPanelChipTop) + row * 48;
+  return {column * 55 + 21 - 4, top, 3, 44};
 }
 
 std::wstring DragStatus(const std::optional<DropTarget>& target) {

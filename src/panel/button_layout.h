@@ -111,6 +111,10 @@ int HomeTileRows(const std::vector<int>& panel);
 // 164 DIPs with up to five rows, 204 with six.
 int HomePageHeight(const std::vector<int>& panel);
 
+// The page builder's inputs that follow the layout: the Home tiles, the
+// Customize page's chips and both pages' sizes.
+void UseLayout(PageInputs& in, Layout layout);
+
 // The 24-unit icon path of a catalogue button's tile or chip.
 const char* ButtonIconPath(int button, bool playing, bool lyrics_on);
 
@@ -135,6 +139,10 @@ struct DropTarget {
 // The drop target under the pointer at (x, y) in panel pixels, for a drag of
 // `button`; nothing outside both zones.
 std::optional<DropTarget> DropTargetAt(const Layout& layout, int button, int x, int y, unsigned dpi);
+// Where the painter marks the insertion point of `target`: a bar 3 DIPs wide
+// in the gap before the chip at the index, or after the last chip of a row
+// when the index starts the next one.
+DipRect InsertionMarker(const DropTarget& target);
 // The status text while hovering over `target` (translated).
 std::wstring DragStatus(const std::optional<DropTarget>& target);
 std::wstring HeaderFullMessage();  // translated

@@ -156,6 +156,7 @@ int TitleWidth(Page page, int panel_width) {
 }
 
 std::vector<int> DefaultHomeButtons() { return DefaultLayout().panel; }
+std::vector<int> DefaultHeaderButtons() { return DefaultLayout().header; }
 
 std::wstring StyleName(IslandStyle style) {
   switch (style) {
@@ -207,6 +208,7 @@ PageLayout BuildPage(Page page, const PageInputs& in) {
   layout.page = page;
   PageSizeInputs size = in.size;
   if (page == Page::Home) size.home_tile_rows = HomeTileRows(in.home_buttons);
+  if (page == Page::CustomizeButtons) size.panel_buttons = static_cast<int>(in.home_buttons.size());
   layout.size = PageSize(page, size);
   const int w = layout.size.w;
   const int h = layout.size.h;
@@ -298,8 +300,27 @@ PageLayout BuildPage(Page page, const PageInputs& in) {
       b.Button(control::kAct, L"Abrir", {16, 306, 84, 30});
       b.Button(control::kTerminal, L"Abrir no terminal", {106, 306, 104, 30});
       break;
+    case Page::CustomizeButtons: {
+      const Layout buttons{in.header_buttons, in.home_buttons};
+      b.Button(control::kResetLayout, L"Redefinir layout", {244, 13, 112, 26}).enabled = !IsDefaultLayout(buttons);
+      b.Find(control::kSubtitle).text = T(L"Arraste os botões para reorganizá-los.");
+      b.Section(L"Cabeçalho do notch", 18, 63).rect.w = 200;
+      PanelControl& slots =
+          b.Add(control::kLabel, ControlKind::Label, SlotsUsedText(buttons), {234, 63, 120, 16}, FontRole::Small);
+      slots.muted = true;
+      slots.align_right = true;
+      b.Section(L"Controles rápidos", 18, 143).rect.w = 200;
+      for (const bool header : {true, false}) {
+        const std::vector<int>& list = header ? buttons.header : buttons.panel;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+          b.Add(kChipBaseId + list[i], ControlKind::Button, ButtonTooltip(list[i]),
+                ChipRect(static_cast<int>(i), header), FontRole::Small);
+        }
+      }
+      status = CustomizeHint();
+      break;
+    }
     case Page::SearchSettings:
-    case Page::CustomizeButtons:
       break;
   }
   b.Find(control::kStatus).text = status;

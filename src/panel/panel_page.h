@@ -98,8 +98,9 @@ struct PanelControl {
   bool muted = false;  // drawn in the grey of the subtitle and status line
   int range_max = 0;   // track bars: 0..range_max
   bool enabled = true;
-  bool password = false;  // edits: characters hidden
-  int text_limit = 0;     // edits: at most this many characters; 0 for no limit
+  bool password = false;     // edits: characters hidden
+  int text_limit = 0;        // edits: at most this many characters; 0 for no limit
+  bool align_right = false;  // labels: text against the right edge
 };
 
 struct PanelSize {
@@ -127,11 +128,14 @@ int TitleWidth(Page page, int panel_width);
 // The buttons of the Home page in order: the panel list of the default
 // button layout.
 std::vector<int> DefaultHomeButtons();
+// The island header's buttons of the default button layout.
+std::vector<int> DefaultHeaderButtons();
 
 // Everything SetupPage reads to build a page's controls.
 struct PageInputs {
   PageSizeInputs size;
-  std::vector<int> home_buttons = DefaultHomeButtons();  // catalogue numbers
+  std::vector<int> home_buttons = DefaultHomeButtons();      // catalogue numbers
+  std::vector<int> header_buttons = DefaultHeaderButtons();  // the Customize page's header chips
   IslandStyle style = IslandStyle::Notch;
   Theme theme = Theme::Sequoia;
   bool lyrics_on = true;

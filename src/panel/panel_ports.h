@@ -29,6 +29,8 @@ class OutputEndpoints;
 
 namespace notch::quick {
 
+class LayoutStore;
+
 class PanelWindow {
  public:
   virtual ~PanelWindow() = default;
@@ -66,6 +68,10 @@ class PanelWindow {
   virtual void SetPressed(int id, bool pressed) = 0;
   // The two lines a large tile (the radio toggle, the Hotspot tile) draws.
   virtual void SetTileCaption(int id, const TileCaption& caption) = 0;
+  // Pops the tooltip of the control under the pointer.
+  virtual void PopTooltip() {}
+  // Ends a chip drag's mouse capture.
+  virtual void ReleaseMouse() {}
 };
 
 class PanelIsland {
@@ -78,6 +84,8 @@ class PanelIsland {
   virtual void ActivityPing() = 0;
   virtual void PanelLostFocus() = 0;  // the island collapses after its own delay
   virtual bool ReduceMotion() const = 0;
+  // The button layout changed: the header row and the island's size follow.
+  virtual void HeaderChanged() {}
 };
 
 class MediaControls {
@@ -114,6 +122,8 @@ class PanelHost {
   virtual IslandStyle Style() const = 0;
   virtual Theme CurrentTheme() const = 0;
   virtual void OpenUri(const std::wstring& uri) = 0;
+  // The process-wide button layout; none keeps the default layout, unsaved.
+  virtual LayoutStore* ButtonLayouts() { return nullptr; }
 };
 
 // The system work behind the Wi-Fi, Bluetooth and Display pages, which the

@@ -49,6 +49,9 @@ class ProgramIsland final : public PanelIsland {
     if (Island* island = TheIsland()) island->OnPanelLostFocus();
   }
   bool ReduceMotion() const override { return Host().reduce_motion; }
+  void HeaderChanged() override {
+    if (Island* island = TheIsland()) island->OnHeaderChanged();
+  }
 };
 
 class ProgramMedia final : public MediaControls {
@@ -98,6 +101,7 @@ class ProgramHost final : public PanelHost {
   void OpenUri(const std::wstring& uri) override {
     ShellExecuteW(nullptr, L"open", uri.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   }
+  LayoutStore* ButtonLayouts() override { return &ProgramButtonLayout(); }
 };
 
 // The Sound page's devices: the host's binding and Core Audio's endpoints,
@@ -178,6 +182,11 @@ class WorkerThreads final : public TaskLauncher {
 TaskLauncher& WorkerThreadLauncher() {
   static WorkerThreads* launcher = new WorkerThreads;
   return *launcher;
+}
+
+LayoutStore& ProgramButtonLayout() {
+  static LayoutStore* layouts = new LayoutStore(AppSettings());
+  return *layouts;
 }
 
 QuickControlsWindow* ProgramPanel() {

@@ -4,13 +4,16 @@
 #include <uxtheme.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/app_messages.h"
 #include "common/debug_log.h"
 #include "host/translate.h"
 #include "panel/button_layout.h"
+#include "panel/panel_icons.h"
 #include "render/fonts.h"
 #include "render/frame_clock_win.h"
+#include "render/path_icon.h"
 
 namespace notch::quick {
 namespace {
@@ -126,6 +129,7 @@ bool RegisterPanelClass() {
 
 QuickControlsWindow::QuickControlsWindow(HWND island, const PanelSeams& seams)
     : island_(island),
+      seams_(seams),
       panel_(PanelServices{*this, seams.island, seams.media, seams.volume, seams.host, seams.work, seams.launcher,
                            seams.sound},
              [this] {
@@ -333,7 +337,7 @@ HWND QuickControlsWindow::CreateChild(const PanelControl& c, Page page) {
         style |= WS_TABSTOP | BS_OWNERDRAW;
         break;
       case ControlKind::Label:
-        style |= SS_NOPREFIX | SS_ENDELLIPSIS;
+        style |= SS_NOPREFIX | SS_ENDELLIPSIS | (c.align_right ? SS_RIGHT : 0);
         break;
       case ControlKind::Edit:
         cls = L"EDIT";
@@ -570,6 +574,18 @@ void QuickControlsWindow::SetTileCaption(int id, const TileCaption& caption) {
   captions_[id] = caption;
   if (HWND tile = Control(id)) InvalidateRect(tile, nullptr, FALSE);
 }
+void QuickControlsWindow::PopTooltip() {
+  if (tooltip_ != nullptr) SendMessageW(tooltip_, TTM_POP, 0, 0);
+}
+
+void QuickControlsWindow::ReleaseMouse() {
+  HWND capture = GetCapture();
+  if (window_ != nullptr && capture != nullptr && (capture == window_ || IsChild(window_, capture))) ReleaseCapture();
+}
+
+// ---- IslandPanel -------------------------------------------------------------
+
+void QuickControlsWindow::HeaderClicked(HitItem item) { panel_.HeaderClicked(item.kind, item.index); }
 
 // ---- Key filter --------------------------------------------------------------
 
@@ -589,6 +605,30 @@ bool QuickControlsWindow::PreTranslate(MSG& message) {
     else if (message.wParam == 'T' && ctrl && !alt)
       key = PanelKey::CtrlT;
     if (key != PanelKey::Other && panel_.Key(key, ControlIdOf(GetFocus()))) return true;
+    const int focused = ControlIdOf(GetFocus());
+    if (ctrl && !alt && focused >= kChipBaseId && focused < kChipBaseId + kButtonCount) {
+      std::optional<ChipKey> arrow;
+      switch (message.wParam) {
+        case VK_LEFT:
+          arrow = ChipKey::Left;
+          break;
+        case VK_RIGHT:
+          arrow = ChipKey::Right;
+          break;
+        case VK_UP:
+          arrow = ChipKey::Up;
+          break;
+        case VK_DOWN:
+          arrow = ChipKey::Down;
+          break;
+        default:
+          break;
+      }
+      if (arrow) {
+        panel_.MoveChipByKey(focused - kChipBaseId, *arrow);
+        return true;
+      }
+    }
   }
   return IsDialogMessageW(window_, &message) != FALSE;
 }
@@ -624,37 +664,102 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   DeleteObject(pen);
   wchar_t text[256] = {};
   GetWindowTextW(item.hwndItem, text, 256);
-  // A Home tile's window text is its tooltip; until the tiles draw their
-  // icons they show the button's short name, which fits.
-  const std::optional<int> tile = panel_.page() == Page::Home ? ButtonOfTile(id) : std::nullopt;
-  const std::wstring short_name = tile ? ButtonShortName(*tile) : std::wstring();
-  const wchar_t* shown = id == control::kBack ? L"\u2190" : !short_name.empty() ? short_name.c_str() : text;
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_BTNTEXT) : disabled ? kMutedText : kWhite);
-  if (const auto caption = captions_.find(id); caption != captions_.end()) {
-    // A large tile: its title over its state.
-    HGDIOBJ old = SelectObject(dc, fonts_[0]);
+  const Page page = panel_.page();
+  const COLORREF ink = high_contrast_ ? GetSysColor(COLOR_BTNTEXT) : disabled ? kMutedText : kWhite;
+  IconState icon_state{page, seams_.media.Playing(), seams_.host.LyricsOn()};
+  if (id == control::kMute) {
+    const std::optional<VolumeReading> volume = seams_.volume.Read();
+    icon_state.muted = volume && volume->muted;
+  }
+  const auto tile_caption = captions_.find(id);
+  if (tile_caption != captions_.end()) icon_state.radio_off = tile_caption->second.crossed;
+  const char* icon = ControlIconPath(id, icon_state);
+  if (tile_caption != captions_.end()) {
+    // A large tile: its icon, then its title over its state.
+    const int middle = (rect.top + rect.bottom) / 2;
     RECT line = rect;
     line.left += ScaleDip(14, font_dpi_);
     line.right -= ScaleDip(8, font_dpi_);
-    line.bottom = (rect.top + rect.bottom) / 2 + ScaleDip(1, font_dpi_);
-    DrawTextW(dc, caption->second.title.c_str(), -1, &line, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+    if (icon != nullptr) {
+      const int side = ScaleDip(22, font_dpi_);
+      const RECT icon_box{line.left, middle - side / 2, line.left + side, middle - side / 2 + side};
+      DrawIcon(dc, icon, icon_box, 18, ink);
+      line.left = icon_box.right + ScaleDip(10, font_dpi_);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ink);
+    HGDIOBJ old = SelectObject(dc, fonts_[0]);
+    line.bottom = middle + ScaleDip(1, font_dpi_);
+    DrawTextW(dc, tile_caption->second.title.c_str(), -1, &line, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, fonts_[static_cast<int>(FontRole::Small)]);
     if (!high_contrast_) SetTextColor(dc, kMutedText);
     line.top = line.bottom + ScaleDip(2, font_dpi_);
     line.bottom = rect.bottom;
-    DrawTextW(dc, caption->second.subtitle.c_str(), -1, &line,
+    DrawTextW(dc, tile_caption->second.subtitle.c_str(), -1, &line,
               DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     SelectObject(dc, old);
     if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) DrawFocusRect(dc, &rect);
     return;
   }
-  HGDIOBJ old_font = SelectObject(dc, fonts_[0]);
+  const bool chip = id >= kChipBaseId && id < kChipBaseId + kButtonCount;
+  // Home tiles show only their icon (the tooltip names them); chips their
+  // icon over the short name; other buttons the icon before the caption.
+  std::wstring caption = text;
+  if (chip) caption = ButtonShortName(id - kChipBaseId);
+  if ((page == Page::Home && ButtonOfTile(id)) || id == control::kBack) caption.clear();
+  if (icon == nullptr && caption.empty()) caption = text;
+  const int pad = ScaleDip(4, font_dpi_);
   RECT text_rect = rect;
-  InflateRect(&text_rect, -ScaleDip(4, font_dpi_), 0);
-  DrawTextW(dc, shown, -1, &text_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-  SelectObject(dc, old_font);
+  InflateRect(&text_rect, -pad, 0);
+  UINT align = DT_CENTER;
+  if (icon != nullptr && caption.empty()) {
+    DrawIcon(dc, icon, rect, 20, ink);
+  } else if (icon != nullptr && chip) {
+    const RECT icon_box{rect.left, rect.top + pad, rect.right, rect.top + ScaleDip(26, font_dpi_)};
+    DrawIcon(dc, icon, icon_box, 18, ink);
+    text_rect.top = icon_box.bottom;
+    text_rect.bottom -= pad / 2;
+  } else if (icon != nullptr) {
+    const int box = ScaleDip(22, font_dpi_);
+    const int height = rect.bottom - rect.top;
+    const int side = std::min(box, height);
+    const RECT icon_box{rect.left + pad, rect.top + (height - side) / 2, rect.left + pad + side,
+                        rect.top + (height - side) / 2 + side};
+    DrawIcon(dc, icon, icon_box, 16, ink);
+    text_rect.left = icon_box.right + pad / 2;
+    align = DT_LEFT;
+  }
+  if (!caption.empty()) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ink);
+    HGDIOBJ old_font = SelectObject(dc, fonts_[chip ? static_cast<int>(FontRole::Small) : 0]);
+    DrawTextW(dc, caption.c_str(), -1, &text_rect, align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    SelectObject(dc, old_font);
+  }
   if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) DrawFocusRect(dc, &rect);
+}
+
+void QuickControlsWindow::DrawIcon(HDC dc, const char* path, const RECT& box, int max_dips, COLORREF colour) {
+  const float max_size = static_cast<float>(ScaleDip(max_dips, font_dpi_));
+  const std::vector<Polyline> lines = IconPolylines(path,
+                                                    {static_cast<float>(box.left), static_cast<float>(box.top),
+                                                     static_cast<float>(box.right), static_cast<float>(box.bottom)},
+                                                    max_size);
+  if (lines.empty()) return;
+  // Two grid units wide, as the island strokes its line icons.
+  const DWORD width = static_cast<DWORD>(std::max(1.0f, max_size / kPathIconGrid * 2.0f + 0.5f));
+  const LOGBRUSH brush{BS_SOLID, colour, 0};
+  HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, width, &brush, 0, nullptr);
+  if (pen == nullptr) return;
+  HGDIOBJ old = SelectObject(dc, pen);
+  std::vector<POINT> points;
+  for (const Polyline& line : lines) {
+    points.clear();
+    for (const PointF& p : line) points.push_back({std::lround(p.x), std::lround(p.y)});
+    ::Polyline(dc, points.data(), static_cast<int>(points.size()));
+  }
+  SelectObject(dc, old);
+  DeleteObject(pen);
 }
 
 void QuickControlsWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
@@ -746,6 +851,18 @@ void QuickControlsWindow::Paint() {
       FrameRect(dc, &box, GetSysColorBrush(GetFocus() == edit ? COLOR_HIGHLIGHT : COLOR_WINDOWFRAME));
     }
   }
+  if (page == Page::CustomizeButtons && panel_.chip_drag().moved && panel_.chip_drag().target) {
+    // The insertion point of the running drag.
+    const DropTarget& target = *panel_.chip_drag().target;
+    const DipRect marker = InsertionMarker(target);
+    const RECT bar{ScaleDip(marker.x, font_dpi_), ScaleDip(marker.y, font_dpi_),
+                   ScaleDip(marker.x + marker.w, font_dpi_), ScaleDip(marker.y + marker.h, font_dpi_)};
+    HBRUSH brush = CreateSolidBrush(high_contrast_   ? GetSysColor(COLOR_HIGHLIGHT)
+                                    : target.allowed ? RGB(10, 132, 255)
+                                                     : RGB(255, 69, 58));
+    FillRect(dc, &bar, brush);
+    DeleteObject(brush);
+  }
   if (page == Page::Search && !high_contrast_) {
     // The search box's rounded field around the edit control.
     HBRUSH brush = CreateSolidBrush(edit_colour_);
@@ -763,8 +880,47 @@ void QuickControlsWindow::Paint() {
   EndPaint(window_, &ps);
 }
 
+bool QuickControlsWindow::ChipMouse(HWND child, int button, UINT message, LPARAM lparam) {
+  POINT point{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+  MapWindowPoints(child, window_, &point, 1);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (!panel_.ChipPressed(button, point.x, point.y)) return false;
+      SetCapture(child);
+      return true;
+    case WM_MOUSEMOVE: {
+      if (!panel_.chip_drag().active) return false;
+      const QuickPanel::ChipDragView view = panel_.ChipMoved(point.x, point.y);
+      if (view.dragging) SetCursor(LoadCursorW(nullptr, view.allowed ? IDC_SIZEALL : IDC_NO));
+      return true;
+    }
+    case WM_LBUTTONUP:
+      // May rebuild the page, and this chip with it: the handler returns at once.
+      panel_.ChipReleased();
+      return true;
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+      panel_.EndChipDrag();
+      return false;
+    default:
+      return false;
+  }
+}
+
 LRESULT QuickControlsWindow::HandleChild(HWND child, UINT message, WPARAM wparam, LPARAM lparam) {
   if (child == Control(control::kSlider) && SliderMouse(child, message, lparam)) return 0;
+  const int id = ControlIdOf(child);
+  if (id >= kChipBaseId && id < kChipBaseId + kButtonCount && panel_.page() == Page::CustomizeButtons) {
+    if (message == WM_MOUSEMOVE && hovered_ != child) {
+      if (hovered_ != nullptr) InvalidateRect(hovered_, nullptr, FALSE);
+      hovered_ = child;
+      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, child, 0};
+      TrackMouseEvent(&track);
+      InvalidateRect(child, nullptr, FALSE);
+    }
+    if (ChipMouse(child, id - kChipBaseId, message, lparam)) return 0;
+  }
   switch (message) {
     case WM_MOUSEMOVE:
       if (hovered_ != child) {

@@ -56,6 +56,7 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   void Place(const PanelPlacement& placement) override;
   void StartSearch() override { panel_.OpenQuickSearch(); }
   void OpenButtonLayout() override { panel_.OpenPanelAt(Page::CustomizeButtons); }
+  void HeaderClicked(HitItem item) override;
   SizeF ContentSize() const override;
 
   // PanelWindow.
@@ -82,6 +83,8 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   void ClosePrompt() override;
   void SetPressed(int id, bool pressed) override;
   void SetTileCaption(int id, const TileCaption& caption) override;
+  void PopTooltip() override;
+  void ReleaseMouse() override;
 
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   // Hover tracking of the buttons and the list's empty placeholder.
@@ -95,12 +98,16 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   void PrepareBrushes(COLORREF background);
   void DrawButton(const DRAWITEMSTRUCT& item);
   void DrawListItem(const DRAWITEMSTRUCT& item);
+  void DrawIcon(HDC dc, const char* path, const RECT& box, int max_dips, COLORREF colour);
+  // A Customize chip's mouse messages; true when handled.
+  bool ChipMouse(HWND child, int button, UINT message, LPARAM lparam);
   void Paint();
   int ControlIdOf(HWND child) const;
   void CreateChildren(const std::vector<PanelControl>& controls, Page page);
   void ForgetChild(HWND child);
 
   HWND island_;
+  PanelSeams seams_;
   HWND window_ = nullptr;
   std::atomic<HWND> post_target_{nullptr};  // read by task threads
   HWND tooltip_ = nullptr;
@@ -138,5 +145,8 @@ TaskLauncher& WorkerThreadLauncher();
 
 // The program's panel (created on first use, owned by the island window).
 QuickControlsWindow* ProgramPanel();
+
+// The program's button layout, over its settings file.
+LayoutStore& ProgramButtonLayout();
 
 }  // namespace notch::quick

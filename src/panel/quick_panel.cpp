@@ -65,7 +65,7 @@ PageInputs QuickPanel::Inputs() const {
   in.lyrics_on = s_.host.LyricsOn();
   in.media_available = s_.media.Available();
   in.media_playing = s_.media.Playing();
-  in.size.home_tile_rows = HomeTileRows(in.home_buttons);
+  UseLayout(in, CurrentLayout());
   return in;
 }
 
@@ -108,6 +108,7 @@ void QuickPanel::Close() {
   wifi_.Reset();
   radio_.ResetForClose();
   pending_wifi_rescan_ = false;
+  drag_ = {};
   hold_until_ = 0;
   s_.window.SetText(control::kSearchEdit, L"");
   s_.window.Hide();
@@ -138,6 +139,10 @@ void QuickPanel::OpenQuickSearch() {
 
 void QuickPanel::SetupPage(Page page, bool without_fade) {
   const bool refocus_customize = page_ == Page::CustomizeButtons && page == Page::CustomizeButtons;
+  if (drag_.active) {
+    drag_ = {};
+    s_.window.ReleaseMouse();
+  }
   s_.window.DestroyControls();
   pending_wifi_rescan_ = false;
   straight_into_search_ = false;
@@ -263,6 +268,10 @@ void QuickPanel::Tick() {
   if (page_ == Page::Home) {
     radio_.RunPendingHotspotToggle(*this);
     RefreshHome();
+  }
+  if (page_ == Page::CustomizeButtons && !drag_.active && hold_until_ != 0 && !HoldActive()) {
+    hold_until_ = 0;
+    ShowStatus(CustomizeHint(), false);
   }
   if (page_ == Page::Display && brightness_.pending()) FlushBrightness(false);
 }
@@ -471,6 +480,9 @@ void QuickPanel::Command(int id, Notification notification) {
         SetupPage(Page::CustomizeButtons);
         s_.window.Focus(control::kBack);
         break;
+      case control::kResetLayout:
+        SaveLayout(DefaultLayout(), std::nullopt);
+        break;
       default:
         break;  // the radio, hotspot, list and search actions belong to their back ends
     }
@@ -502,6 +514,10 @@ bool QuickPanel::Key(PanelKey key, int focused_control) {
   if (!open_) return false;
   switch (key) {
     case PanelKey::Escape:
+      if (drag_.active) {
+        EndChipDrag();
+        return true;
+      }
       switch (Escape({page_, PromptShown(), s_.window.Text(control::kSearchEdit).empty(), straight_into_search_})) {
         case EscapeAction::CancelPrompt:
           if (radio_.prompt_shown()) radio_.CancelPrompt(*this);
@@ -608,6 +624,160 @@ bool QuickPanel::HoldsIsland() const {
   in.modal_action = modal_;
   in.page = page_;
   return quick::HoldsIsland(in);
+}
+
+void QuickPanel::HeaderButton(int button) {
+  switch (HeaderButtonAction(button)) {
+    case HeaderAction::IslandMedia:
+      s_.island.SetPage(page::kMedia);
+      break;
+    case HeaderAction::IslandTimer:
+      s_.island.SetPage(page::kTimer);
+      break;
+    case HeaderAction::IslandClipboard:
+      s_.island.SetPage(page::kClipboard);
+      break;
+    case HeaderAction::IslandShelf:
+      s_.island.SetPage(page::kShelf);
+      break;
+    case HeaderAction::IslandStatistics:
+      s_.island.SetPage(page::kStatistics);
+      break;
+    case HeaderAction::OpenWiFi:
+      OpenPanelAt(Page::WiFi);
+      break;
+    case HeaderAction::OpenBluetooth:
+      OpenPanelAt(Page::Bluetooth);
+      break;
+    case HeaderAction::OpenHomeAndToggleHotspot:
+      OpenPanelAt(Page::Home);
+      radio_.SetPendingHotspotToggle();
+      break;
+    case HeaderAction::OpenSound:
+      OpenPanelAt(Page::Sound);
+      break;
+    case HeaderAction::OpenDisplay:
+      OpenPanelAt(Page::Display);
+      break;
+    case HeaderAction::OpenQuickSearch:
+      OpenQuickSearch();
+      break;
+    case HeaderAction::OpenNotchSettings:
+      OpenPanelAt(Page::NotchSettings);
+      break;
+    case HeaderAction::PreviousTrack:
+      s_.media.Send(MediaCommandKind::Previous);
+      break;
+    case HeaderAction::PlayPause:
+      s_.media.Send(MediaCommandKind::TogglePlayPause);
+      break;
+    case HeaderAction::NextTrack:
+      s_.media.Send(MediaCommandKind::Next);
+      break;
+    case HeaderAction::ToggleLyrics:
+      s_.host.ToggleLyrics();
+      break;
+  }
+}
+
+void QuickPanel::HeaderClicked(int kind, int index) {
+  switch (kind) {
+    case 1:
+      HeaderButton(index);
+      break;
+    case 2:
+      OpenPanelAt(Page::Home);
+      break;
+    case 3:
+      OpenPanelAt(Page::NotchSettings);
+      break;
+    default:
+      break;
+  }
+}
+
+Layout QuickPanel::CurrentLayout() const {
+  LayoutStore* store = s_.host.ButtonLayouts();
+  return store != nullptr ? store->Current() : DefaultLayout();
+}
+
+void QuickPanel::SaveLayout(const Layout& layout, std::optional<int> focus) {
+  LayoutStore* store = s_.host.ButtonLayouts();
+  if (store == nullptr) return;
+  const LayoutStore::SaveResult result =
+      store->Save(layout, focus ? LayoutStore::SaveKind::Move : LayoutStore::SaveKind::Reset);
+  if (result.saved) {
+    if (open_ && page_ == Page::CustomizeButtons) SetupPage(Page::CustomizeButtons, true);
+    s_.island.HeaderChanged();
+    if (page_ == Page::CustomizeButtons) s_.window.Focus(focus ? kChipBaseId + *focus : control::kBack);
+  }
+  ShowStatus(result.status, true);
+}
+
+void QuickPanel::MoveButton(int button, bool to_header, int index) {
+  if (const std::optional<Layout> moved = MovedLayout(CurrentLayout(), button, to_header, index)) {
+    SaveLayout(*moved, button);
+  }
+}
+
+bool QuickPanel::ChipPressed(int button, int x, int y) {
+  if (!open_ || page_ != Page::CustomizeButtons) return false;
+  drag_ = {true, false, button, x, y, std::nullopt};
+  s_.window.Focus(kChipBaseId + button);
+  return true;
+}
+
+QuickPanel::ChipDragView QuickPanel::ChipMoved(int x, int y) {
+  if (!drag_.active) return {};
+  bool changed = false;
+  if (!drag_.moved) {
+    if (!DragStarts(x - drag_.press_x, y - drag_.press_y, dpi_)) return {};
+    drag_.moved = true;
+    changed = true;
+  }
+  const std::optional<DropTarget> target = DropTargetAt(CurrentLayout(), drag_.button, x, y, dpi_);
+  if (changed || target != drag_.target) {
+    drag_.target = target;
+    s_.window.PopTooltip();
+    ShowStatus(DragStatus(target), false);
+    s_.window.Redraw();
+  }
+  return {true, target && target->allowed};
+}
+
+void QuickPanel::ChipReleased() {
+  if (!drag_.active) return;
+  const ChipDrag drop = drag_;
+  EndChipDrag();
+  if (!drop.moved || !drop.target) return;
+  if (drop.target->allowed) {
+    MoveButton(drop.button, drop.target->header, drop.target->index);
+  } else {
+    ShowStatus(HeaderFullMessage(), true);
+  }
+}
+
+void QuickPanel::EndChipDrag() {
+  if (!drag_.active) return;
+  drag_ = {};
+  s_.window.ReleaseMouse();
+  if (!HoldActive()) ShowStatus(CustomizeHint(), false);
+  s_.window.Redraw();
+}
+
+void QuickPanel::MoveChipByKey(int button, ChipKey key) {
+  if (!open_ || page_ != Page::CustomizeButtons) return;
+  const KeyMove move = ChipKeyMove(CurrentLayout(), button, key);
+  switch (move.kind) {
+    case KeyMove::Kind::Move:
+      MoveButton(button, move.to_header, move.index);
+      break;
+    case KeyMove::Kind::HeaderFull:
+      ShowStatus(HeaderFullMessage(), true);
+      break;
+    case KeyMove::Kind::None:
+      break;
+  }
 }
 
 }  // namespace notch::quick

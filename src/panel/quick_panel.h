@@ -3,9 +3,11 @@
 // opening and closing, SetupPage, Tick, the task slot, the command dispatch,
 // the key filter's decisions and the fade.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "panel/button_layout.h"
 #include "panel/panel_page.h"
 #include "panel/panel_ports.h"
 #include "panel/panel_rules.h"
@@ -82,6 +84,47 @@ class QuickPanel {
   // the panel handles itself (an unknown one does nothing).
   bool OpenNotchLink(std::wstring_view target);
 
+  // A left click on the island header's button `button` (catalogue number).
+  void HeaderButton(int button);
+  // A left click on the island's header row: kind 1 a button (`index` its
+  // catalogue number), 2 the Quick Controls tab (Home), 3 the settings glyph
+  // (NotchSettings).
+  void HeaderClicked(int kind, int index);
+
+  // The button layout: the store's, or the default one without a store.
+  Layout CurrentLayout() const;
+  // Writes `layout`, then rebuilds the Customize page and focuses the chip of
+  // `focus` (the Back button when none); a failed write keeps the old layout.
+  void SaveLayout(const Layout& layout, std::optional<int> focus);
+  // Moves a button before position `index` of the header or the panel list
+  // and saves; a move that changes nothing writes nothing.
+  void MoveButton(int button, bool to_header, int index);
+
+  // The Customize page's chips (coordinates in panel pixels). A press starts
+  // tracking; the drag itself starts 4 DIPs away from the press point.
+  bool ChipPressed(int button, int x, int y);
+  struct ChipDragView {
+    bool dragging = false;  // past the threshold: the cursor shows the drop
+    bool allowed = false;   // over a target that takes the chip
+  };
+  ChipDragView ChipMoved(int x, int y);
+  void ChipReleased();
+  // Capture loss, WM_CANCELMODE or Esc: the drag ends without a drop.
+  void EndChipDrag();
+  // Ctrl + an arrow on the focused chip of `button`.
+  void MoveChipByKey(int button, ChipKey key);
+  struct ChipDrag {
+    bool active = false;  // pressed and tracking
+    bool moved = false;   // past the threshold
+    int button = -1;
+    int press_x = 0, press_y = 0;
+    std::optional<DropTarget> target;
+  };
+  const ChipDrag& chip_drag() const { return drag_; }
+
+  // Set by the header's Hotspot button; Tick runs the toggle on Home.
+  bool pending_hotspot_toggle() const { return radio_.pending_hotspot_toggle(); }
+
   // Deactivation and WM_CLOSE.
   void LostFocus();
   void ReturnToMedia();
@@ -129,6 +172,7 @@ class QuickPanel {
   bool focus_search_when_visible_ = false;
   bool deferred_refresh_ = false;
   bool pending_wifi_rescan_ = false;
+  ChipDrag drag_;
   brightness::Coalescer brightness_;
   bool slider_dragging_ = false;
   void FlushBrightness(bool force);

@@ -66,3 +66,4 @@ notch_cli_test(layout.repeated-keys layout-repeated-keys.json layout "wifi,wifi,
 notch_cli_test(layout.header-overflow layout-header-overflow.json
                layout "home,timer,clipboard,shelf,system,wifi,bluetooth,hotspot|bogus,Lyrics,lyrics")
 notch_cli_test(panel-page.home-six-rows panel-page-home-six-rows.json panel-page Home --settings settings/button-layout.ini)
+notch_cli_test(panel-page.customize panel-page-customize.json panel-page CustomizeButtons --settings settings/button-layout.ini)

@@ -16,23 +16,7 @@ class ButtonTextsTest : public testing::EnglishTextsTest {};
 // Buttons by key, to keep the expectations readable.
 int B(const wchar_t* key) { return *ButtonFromKey(key); }
 
-class MemoryStore final : public ProfileStore {
- public:
-  std::map<std::wstring, std::wstring> values;
-  bool fail_writes = false;
-  int writes = 0;
-
-  std::wstring Read(std::wstring_view, std::wstring_view key, std::wstring_view fallback) const override {
-    const auto it = values.find(std::wstring(key));
-    return it == values.end() ? std::wstring(fallback) : it->second;
-  }
-  bool Write(std::wstring_view, std::wstring_view key, std::wstring_view value) override {
-    ++writes;
-    if (fail_writes) return false;
-    values[std::wstring(key)] = value;
-    return true;
-  }
-};
+using testing::MemoryStore;
 
 TEST(ButtonLayoutTest, CatalogueKeysAndIdsAreUniqueAndExact) {
   std::set<std::wstring> keys;
@@ -287,6 +271,21 @@ TEST(ButtonLayoutTest, KeyboardMovesChipsWithinAndBetweenLists) {
   EXPECT_EQ(MovedLayout(layout, 2, right.to_header, right.index)->header, (std::vector<int>{0, 1, 3, 2, 4}));
   const KeyMove left = ChipKeyMove(layout, 2, ChipKey::Left);
   EXPECT_EQ(MovedLayout(layout, 2, left.to_header, left.index)->header, (std::vector<int>{0, 2, 1, 3, 4}));
+}
+
+}  // namespace
+}  // namespace notch::quick
+
+namespace notch::quick {
+namespace {
+
+TEST(ButtonLayoutTest, TheInsertionMarkerSitsInTheGapBeforeTheIndex) {
+  EXPECT_EQ(InsertionMarker({true, 0, true}), (DipRect{17, 86, 3, 44}));
+  EXPECT_EQ(InsertionMarker({true, 2, false}), (DipRect{127, 86, 3, 44}));
+  // Index 6 ends the first panel row rather than starting the second.
+  EXPECT_EQ(InsertionMarker({false, 6, true}), (DipRect{347, 166, 3, 44}));
+  EXPECT_EQ(InsertionMarker({false, 7, true}), (DipRect{72, 214, 3, 44}));
+  EXPECT_EQ(ChipRect(5, false).x + ChipRect(5, false).w, 347);
 }
 
 }  // namespace

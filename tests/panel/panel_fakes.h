@@ -7,6 +7,8 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "panel/panel_ports.h"
@@ -15,6 +17,25 @@
 #include "support/fake_audio_machine.h"
 
 namespace notch::quick::testing {
+
+// Settings kept in memory; writes fail on demand.
+class MemoryStore final : public ProfileStore {
+ public:
+  std::map<std::wstring, std::wstring> values;
+  bool fail_writes = false;
+  int writes = 0;
+
+  std::wstring Read(std::wstring_view, std::wstring_view key, std::wstring_view fallback) const override {
+    const auto it = values.find(std::wstring(key));
+    return it == values.end() ? std::wstring(fallback) : it->second;
+  }
+  bool Write(std::wstring_view, std::wstring_view key, std::wstring_view value) override {
+    ++writes;
+    if (fail_writes) return false;
+    values[std::wstring(key)] = value;
+    return true;
+  }
+};
 
 class FakeWindow final : public PanelWindow {
  public:
@@ -107,6 +128,9 @@ class FakeWindow final : public PanelWindow {
   }
   void SetPressed(int id, bool on) override { pressed[id] = on; }
   void SetTileCaption(int id, const TileCaption& caption) override { captions[id] = caption; }
+  int mouse_releases = 0, tooltip_pops = 0;
+  void ReleaseMouse() override { ++mouse_releases; }
+  void PopTooltip() override { ++tooltip_pops; }
 };
 
 class FakeIsland final : public PanelIsland {
@@ -125,6 +149,8 @@ class FakeIsland final : public PanelIsland {
   void ActivityPing() override { ++pings; }
   void PanelLostFocus() override { ++focus_losses; }
   bool ReduceMotion() const override { return reduce_motion; }
+  int header_changes = 0;
+  void HeaderChanged() override { ++header_changes; }
 };
 
 class FakeMedia final : public MediaControls {
@@ -166,6 +192,8 @@ class FakeHost final : public PanelHost {
   IslandStyle Style() const override { return style; }
   Theme CurrentTheme() const override { return theme; }
   void OpenUri(const std::wstring& uri) override { uris.push_back(uri); }
+  LayoutStore* layouts = nullptr;
+  LayoutStore* ButtonLayouts() override { return layouts; }
 };
 
 // Hands out a refresh task per call; `body` decides what it does.

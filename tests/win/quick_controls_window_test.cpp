@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "activities/island_activity_set.h"
 #include "activities/media_state.h"
 #include "common/ini_document.h"
 #include "common/text.h"
@@ -27,6 +28,7 @@
 #include "shell/ilha/island_win.h"
 #include "shell/ilha/virtual_island.h"
 #include "snapshots/png_file_win.h"
+#include "support/recording_canvas.h"
 #include "system/audio_outputs_win.h"
 #include "system/brightness_win.h"
 #include "system/fake_radios.h"
@@ -52,6 +54,11 @@ class TestIsland final : public PanelIsland {
   void ActivityPing() override { ++pings; }
   void PanelLostFocus() override {}
   bool ReduceMotion() const override { return false; }
+  std::function<void()> on_header_changed;
+  void HeaderChanged() override {
+    island->OnHeaderChanged();
+    if (on_header_changed) on_header_changed();
+  }
 };
 
 // Jobs run on the window thread when launched: most tests here need no
@@ -205,7 +212,7 @@ class QuickControlsWindowTest : public ::testing::Test {
     MSG message{target, WM_KEYDOWN, key, 0, 0, {}};
     return panel_->PreTranslate(message);
   }
-  void Snapshot(Page page, const wchar_t* suffix = L"") {
+  void Snapshot(Page page, const std::wstring& suffix = L"") {
     const std::optional<std::wstring> folder = []() -> std::optional<std::wstring> {
       wchar_t buffer[MAX_PATH] = {};
       const DWORD length = GetEnvironmentVariableW(L"NOTCH_SNAPSHOTS", buffer, MAX_PATH);
@@ -494,6 +501,102 @@ TEST_F(QuickControlsWindowTest, EveryPageHasItsControlsAndAPicture) {
   OpenOn(Page::SearchSettings);
   Click(control::kBack);
   EXPECT_EQ(panel_->panel().page(), Page::Search);
+}
+
+// Mouse input as the user gives it: absolute moves over the primary screen.
+void SendMouse(POINT screen, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+  SendInput(1, &input, sizeof input);
+  notch::testing::PumpUntil([] { return false; }, 60);
+}
+
+TEST_F(QuickControlsWindowTest, DraggingAChipIntoTheHeaderRewritesTheLayoutAndTheIslandHeader) {
+  LayoutStore layouts(settings_);
+  host_port_.layouts = &layouts;
+  // The island's header row over the same layout, refreshed as the island's is.
+  FontSet fonts;
+  ActivityPorts ports;
+  ports.header_buttons = [&layouts] { return layouts.Current().header; };
+  IslandActivitySet header(fonts, settings_, ports);
+  int header_changes = 0;
+  island_port_.on_header_changed = [&] {
+    header.RefreshHeader();
+    ++header_changes;
+  };
+  const auto header_after_drawing = [&] {
+    IslandRecord record;
+    record.style = IslandStyle::Pill;
+    record.state = IslandState::Expanded;
+    record.page = page::kTimer;
+    MediaSnapshot media;
+    Countdown countdown;
+    notch::testing::RecordingCanvas canvas;
+    header.DrawContent(canvas, {IslandState::Expanded, record, media, countdown, {0, 0, 400, 200}, 20, 1, 30, 0});
+    std::vector<int> buttons;
+    for (float x = 1; x < 400; x += 4) {
+      const HitItem item = header.HitTest({x, 14});
+      if (item.kind == hit::kHeaderButton && (buttons.empty() || buttons.back() != item.index))
+        buttons.push_back(item.index);
+    }
+    return buttons;
+  };
+  EXPECT_EQ(header_after_drawing(), DefaultLayout().header);
+
+  island_->OpenQuickControls();
+  panel_->OpenButtonLayout();
+  OpenOn(Page::CustomizeButtons);
+  const int wifi = *ButtonFromKey(L"wifi");
+  HWND chip = Child(kChipBaseId + wifi);
+  ASSERT_NE(chip, nullptr);
+  RECT chip_rect{};
+  GetWindowRect(chip, &chip_rect);
+  // The end of the header row, in panel DIPs, on the screen.
+  const unsigned dpi = panel_->panel().dpi();
+  POINT drop{ScaleDip(300, dpi), ScaleDip(100, dpi)};
+  ClientToScreen(panel_->window(), &drop);
+
+  POINT at{(chip_rect.left + chip_rect.right) / 2, (chip_rect.top + chip_rect.bottom) / 2};
+  SendMouse(at, 0);
+  SendMouse(at, MOUSEEVENTF_LEFTDOWN);
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return panel_->panel().chip_drag().active; }, 3000));
+  for (int step = 1; step <= 6; ++step) {
+    SendMouse({at.x + (drop.x - at.x) * step / 6, at.y + (drop.y - at.y) * step / 6}, 0);
+  }
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return panel_->panel().chip_drag().target.has_value(); }, 3000));
+  EXPECT_TRUE(panel_->panel().chip_drag().target->header);
+  EXPECT_EQ(panel_->panel().chip_drag().target->index, 5);
+  wchar_t status[128] = {};
+  GetWindowTextW(Child(control::kStatus), status, 128);
+  EXPECT_STREQ(status, L"Release to place in the notch header.");
+  Snapshot(Page::CustomizeButtons, L"-drag");
+  SendMouse(drop, MOUSEEVENTF_LEFTUP);
+
+  ASSERT_TRUE(notch::testing::PumpUntil([&] { return header_changes > 0; }, 3000));
+  EXPECT_EQ(settings_.Read(setting::kButtonLayout, L""),
+            L"home,timer,clipboard,shelf,system,wifi|bluetooth,hotspot,sound,display,search,notch,previous,play,"
+            L"next,lyrics");
+  EXPECT_EQ(header_after_drawing(), (std::vector<int>{0, 1, 2, 3, 4, wifi}));
+  EXPECT_FALSE(panel_->panel().chip_drag().active);
+  EXPECT_EQ(GetCapture(), nullptr);
+  RECT moved{};
+  GetWindowRect(Child(kChipBaseId + wifi), &moved);
+  ScreenToClient(panel_->window(), reinterpret_cast<POINT*>(&moved));
+  EXPECT_EQ(moved.top, ScaleDip(kHeaderChipTop, dpi));
+  GetWindowTextW(Child(control::kStatus), status, 128);
+  EXPECT_STREQ(status, L"Layout saved.");
+  EXPECT_FALSE(IsWindowEnabled(Child(control::kResetLayout)) == FALSE);
+
+  // The Home page now starts with Bluetooth.
+  panel_->panel().OpenPanelAt(Page::Home);
+  OpenOn(Page::Home);
+  EXPECT_EQ(Child(control::kWiFiPage), nullptr);
+  EXPECT_NE(Child(control::kBluetoothPage), nullptr);
+  Snapshot(Page::Home, L"-layout");
+  host_port_.layouts = nullptr;
 }
 
 // Wine has no monitor whose brightness WMI or DDC/CI reaches: the page says so.

@@ -21,7 +21,8 @@ constexpr char kHelp[] =
     "Builds one page of the Quick Controls panel as the panel sets it up at\n"
     "96 DPI, with the settings in FILE (read as `notch-inspect settings` reads\n"
     "it; without FILE every default), no media playing, no search results and\n"
-    "no devices; the Home tiles follow FILE's button_layout. Texts are in the\n"
+    "no devices; the Home tiles and the CustomizeButtons chips follow FILE's\n"
+    "button_layout. Texts are in the\n"
     "language of FILE's idioma key. PAGE is one of\n"
     "Home, WiFi, Bluetooth, Sound, Display, NotchSettings, Search,\n"
     "SearchSettings, CustomizeButtons. Prints one JSON object:\n"
@@ -66,7 +67,7 @@ int Run(std::span<const std::string> arguments, std::ostream& out, std::ostream&
   in.style = settings.Style();
   in.theme = settings.CurrentTheme();
   in.lyrics_on = settings.LyricsOn();
-  in.home_buttons = quick::ParseLayout(settings.Read(setting::kButtonLayout, L"")).panel;
+  quick::UseLayout(in, quick::ParseLayout(settings.Read(setting::kButtonLayout, L"")));
   const quick::PageLayout layout = quick::BuildPage(*page, in);
 
   nlohmann::ordered_json json;

@@ -314,6 +314,11 @@ void Island::OnPanelSizeChanged() {
   if (!record_.animating) StartAnimation();
 }
 
+void Island::OnHeaderChanged() {
+  activities_.RefreshHeader();
+  Redraw();
+}
+
 void Island::OnPanelLostFocus() {
   const IslandRecord& r = record_;
   if (r.state == IslandState::Expanded && r.page == page::kQuickControls && !r.pointer_inside && !panel_.Busy()) {

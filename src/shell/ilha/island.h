@@ -58,6 +58,8 @@ class Island final : public IslandCommands {
   void OnPanelSizeChanged();
   void OnPanelLostFocus();
   void OnPanelActivity() { ResetAutoHide(); }
+  // The button layout changed: the header row is drawn again from it.
+  void OnHeaderChanged();
   void CheckFullScreen(bool forced_hidden);
   bool FullScreenTest() const;
 

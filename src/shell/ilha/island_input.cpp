@@ -87,7 +87,12 @@ void Island::OnLeftButtonUp(ScreenPoint client_px) {
   const PointF point = ToDips(client_px);
 
   if (pressed_item.kind != 0) {
-    if (activities_.HitTest(point) == pressed_item) activities_.Activate(pressed_item, point);
+    if (activities_.HitTest(point) != pressed_item) return;
+    if (pressed_item.kind >= hit::kHeaderFirst && pressed_item.kind <= hit::kHeaderLast) {
+      panel_.HeaderClicked(pressed_item);
+    } else {
+      activities_.Activate(pressed_item, point);
+    }
     return;
   }
   if (pressed_state == IslandState::Hidden || pressed_state != r.state || !CurrentShapeRect().Contains(point)) return;

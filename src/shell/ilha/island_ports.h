@@ -99,6 +99,8 @@ class IslandPanel {
   virtual void Place(const PanelPlacement& placement) = 0;
   virtual void StartSearch() = 0;
   virtual void OpenButtonLayout() = 0;
+  // A left click on the card's header row (hit kinds 1-3).
+  virtual void HeaderClicked(HitItem item) = 0;
   virtual SizeF ContentSize() const = 0;
 };
 
@@ -185,6 +187,8 @@ class IslandActivities {
   virtual void ResetLyricsView(bool new_lyrics) = 0;
   virtual bool LyricsHaveTimedLines() const = 0;
   virtual bool TrackExists() const = 0;
+  // The button layout changed: the header row reads it again.
+  virtual void RefreshHeader() {}
 };
 
 }  // namespace notch

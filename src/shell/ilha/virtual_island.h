@@ -139,6 +139,7 @@ class VirtualPanel final : public IslandPanel {
   int closes = 0;
   int searches_started = 0;
   int layout_pages_opened = 0;
+  std::vector<HitItem> header_clicks;
   PanelPlacement last_placement;
 
   bool Busy() const override { return busy; }
@@ -147,6 +148,7 @@ class VirtualPanel final : public IslandPanel {
   void Place(const PanelPlacement& placement) override { last_placement = placement; }
   void StartSearch() override { ++searches_started; }
   void OpenButtonLayout() override { ++layout_pages_opened; }
+  void HeaderClicked(HitItem item) override { header_clicks.push_back(item); }
   SizeF ContentSize() const override { return content_size; }
 };
 

@@ -147,6 +147,23 @@ TEST_F(IslandTimersTest, RightClicksOnTheExpandedCard) {
   EXPECT_EQ(state(), IslandState::Idle);
 }
 
+TEST_F(IslandTimersTest, LeftClicksOnTheHeaderRowGoToThePanel) {
+  Start();
+  Expand();
+  activities_.areas = {{{200, 40, 240, 60}, {hit::kHeaderFirst, 7}}, {{260, 40, 300, 60}, {hit::kShelfItem, 3}}};
+  island_.OnLeftButtonDown({210, 50});
+  island_.OnLeftButtonUp({212, 52});
+  EXPECT_EQ(panel_.header_clicks, (std::vector<HitItem>{{hit::kHeaderFirst, 7}}));
+  EXPECT_TRUE(activities_.activated.empty());
+  // Released elsewhere: nothing.
+  island_.OnLeftButtonDown({210, 50});
+  island_.OnLeftButtonUp({270, 50});
+  EXPECT_EQ(panel_.header_clicks.size(), 1u);
+  island_.OnLeftButtonDown({270, 50});
+  island_.OnLeftButtonUp({270, 50});
+  EXPECT_EQ(activities_.activated, (std::vector<HitItem>{{hit::kShelfItem, 3}}));
+}
+
 TEST_F(IslandTimersTest, DraggingAShelfFileStartsAfterFivePixels) {
   Start();
   Expand();
