@@ -291,6 +291,8 @@ void QuickControlsWindow::DestroyControls() {
   children_.clear();
   controls_.clear();
   muted_.clear();
+  list_rows_.clear();
+  hovered_row_ = -1;
 }
 
 void QuickControlsWindow::CreateControls(const PageLayout& layout) {
@@ -338,7 +340,8 @@ void QuickControlsWindow::CreateControls(const PageLayout& layout) {
     if (c.kind == ControlKind::Trackbar) {
       SendMessageW(child, TBM_SETRANGE, FALSE, MAKELPARAM(0, c.range_max));
     }
-    if (c.kind == ControlKind::Button || c.kind == ControlKind::List || c.kind == ControlKind::Trackbar) {
+    if (c.kind == ControlKind::Button || c.kind == ControlKind::List || c.kind == ControlKind::Trackbar ||
+        c.id == control::kSearchEdit) {
       SetWindowSubclass(child, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
     if (c.kind == ControlKind::List) {
@@ -438,6 +441,7 @@ void QuickControlsWindow::Hide() {
   ShowWindow(window_, SW_HIDE);
   placed_ = {};
   if (HWND list = Control(control::kList)) SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  list_rows_.clear();
 }
 
 bool QuickControlsWindow::Visible() const { return window_ != nullptr && IsWindowVisible(window_); }
@@ -462,11 +466,20 @@ bool QuickControlsWindow::PreTranslate(MSG& message) {
   if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
   const UINT m = message.message;
   if (m != WM_KEYDOWN && m != WM_CHAR && m != WM_SYSKEYDOWN) return false;
+  if ((m == WM_KEYDOWN || m == WM_SYSKEYDOWN) &&
+      panel_.CaptureKey(static_cast<int>(message.wParam), (GetKeyState(VK_MENU) & 0x8000) != 0,
+                        (GetKeyState(VK_CONTROL) & 0x8000) != 0, (GetKeyState(VK_SHIFT) & 0x8000) != 0)) {
+    return true;
+  }
   if (m == WM_KEYDOWN) {
     PanelKey key = PanelKey::Other;
     const bool ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
     const bool alt = (GetKeyState(VK_MENU) & 0x8000) != 0;
-    if (message.wParam == VK_ESCAPE)
+    if (message.wParam == VK_UP)
+      key = PanelKey::Up;
+    else if (message.wParam == VK_DOWN)
+      key = PanelKey::Down;
+    else if (message.wParam == VK_ESCAPE)
       key = PanelKey::Escape;
     else if (message.wParam == VK_RETURN)
       key = PanelKey::Enter;
@@ -486,10 +499,7 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const int id = static_cast<int>(item.CtlID);
-  bool active = false;
-  if (id >= control::kStyleNotch && id <= control::kStyleActivity) {
-    active = id == StyleControl(panel_.CurrentStyle());
-  }
+  const bool active = panel_.ButtonSelected(id);
   COLORREF fill = high_contrast_ ? GetSysColor(COLOR_BTNFACE)
                                  : Lighten(background_, pressed                     ? 22
                                                         : active                    ? 26
@@ -511,7 +521,11 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   // icons they show the button's short name, which fits.
   const std::optional<int> tile = panel_.page() == Page::Home ? ButtonOfTile(id) : std::nullopt;
   const std::wstring short_name = tile ? ButtonShortName(*tile) : std::wstring();
-  const wchar_t* shown = id == control::kBack ? L"\u2190" : !short_name.empty() ? short_name.c_str() : text;
+  const std::wstring custom = id == control::kCustomShortcut ? CustomShortcutShownText(text) : std::wstring();
+  const wchar_t* shown = id == control::kBack             ? L"\u2190"
+                         : !short_name.empty()            ? short_name.c_str()
+                         : id == control::kCustomShortcut ? custom.c_str()
+                                                          : text;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_BTNTEXT) : disabled ? kMutedText : kWhite);
   HGDIOBJ old_font = SelectObject(dc, fonts_[0]);
@@ -526,10 +540,17 @@ void QuickControlsWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  HBRUSH brush = CreateSolidBrush(selected ? Lighten(list_colour_, 14) : list_colour_);
+  const bool hovered = item.itemID != static_cast<UINT>(-1) && static_cast<int>(item.itemID) == hovered_row_;
+  HBRUSH brush = CreateSolidBrush(selected  ? Lighten(list_colour_, 14)
+                                  : hovered ? Lighten(list_colour_, 7)
+                                            : list_colour_);
   FillRect(dc, &rect, brush);
   DeleteObject(brush);
   if (item.itemID == static_cast<UINT>(-1)) return;
+  if (item.itemID < list_rows_.size()) {
+    DrawListRow(dc, rect, list_rows_[item.itemID], selected);
+    return;
+  }
   const LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
   if (length <= 0 || length > 1024) return;
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -539,6 +560,49 @@ void QuickControlsWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
   HGDIOBJ old_font = SelectObject(dc, fonts_[0]);
   rect.left += ScaleDip(10, font_dpi_);
   DrawTextW(dc, text.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  SelectObject(dc, old_font);
+}
+
+void QuickControlsWindow::DrawListRow(HDC dc, RECT rect, const ListRow& row, bool selected) {
+  SetBkMode(dc, TRANSPARENT);
+  const int pad = ScaleDip(10, font_dpi_);
+  rect.left += pad;
+  rect.right -= pad;
+  HGDIOBJ old_font = SelectObject(dc, fonts_[2]);
+  if (!row.label.empty()) {
+    SIZE label{};
+    GetTextExtentPoint32W(dc, row.label.c_str(), static_cast<int>(row.label.size()), &label);
+    RECT label_rect = rect;
+    label_rect.left = rect.right - label.cx;
+    SetTextColor(dc, selected ? kWhite : kMutedText);
+    DrawTextW(dc, row.label.c_str(), -1, &label_rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    rect.right = label_rect.left - pad;
+  }
+  if (row.icon != 0) {
+    SelectObject(dc, fonts_[3]);
+    const wchar_t glyph[2] = {static_cast<wchar_t>(row.icon), 0};
+    RECT icon_rect = rect;
+    icon_rect.right = rect.left + ScaleDip(20, font_dpi_);
+    SetTextColor(dc, kWhite);
+    DrawTextW(dc, glyph, 1, &icon_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    rect.left = icon_rect.right + ScaleDip(8, font_dpi_);
+  }
+  SetTextColor(dc, kWhite);
+  SelectObject(dc, fonts_[0]);
+  if (row.subtitle.empty()) {
+    DrawTextW(dc, row.title.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  } else {
+    const LONG middle = (rect.top + rect.bottom) / 2;
+    RECT title = rect;
+    title.bottom = middle + ScaleDip(1, font_dpi_);
+    DrawTextW(dc, row.title.c_str(), -1, &title, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    RECT subtitle = rect;
+    subtitle.top = middle + ScaleDip(1, font_dpi_);
+    SelectObject(dc, fonts_[2]);
+    SetTextColor(dc, kMutedText);
+    DrawTextW(dc, row.subtitle.c_str(), -1, &subtitle,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+  }
   SelectObject(dc, old_font);
 }
 
@@ -591,6 +655,15 @@ void QuickControlsWindow::Paint() {
 
 LRESULT QuickControlsWindow::HandleChild(HWND child, UINT message, WPARAM wparam, LPARAM lparam) {
   if (child == Control(control::kSlider) && SliderMouse(child, message, lparam)) return 0;
+  if (child == Control(control::kSearchEdit)) {
+    const LRESULT result = DefSubclassProc(child, message, wparam, lparam);
+    if (message == WM_PAINT) DrawSearchHint(child);
+    return result;
+  }
+  if (child == Control(control::kList)) {
+    if (message == WM_MOUSEMOVE) TrackListHover(child, lparam);
+    if (message == WM_MOUSELEAVE) TrackListHover(child, MAKELPARAM(0xFFFF, 0xFFFF));
+  }
   switch (message) {
     case WM_MOUSEMOVE:
       if (hovered_ != child) {
@@ -711,7 +784,7 @@ LRESULT QuickControlsWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) 
       Paint();
       return 0;
     case WM_TIMER:
-      if (wparam == kTickTimer) panel_.Tick();
+      if (wparam == kTickTimer || wparam == kSearchDebounceTimer) panel_.Tick();
       return 0;
     case panel_message::kTaskFinished:
       panel_.Tick();

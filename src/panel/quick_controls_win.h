@@ -14,12 +14,16 @@
 
 #include "panel/panel_ports.h"
 #include "panel/quick_panel.h"
+#include "panel/search_ports.h"
 #include "shell/ilha/island_ports.h"
 
 namespace notch::quick {
 
 inline constexpr wchar_t kPanelWindowClass[] = L"TemboNotchQuickControls";
 inline constexpr wchar_t kPanelWindowTitle[] = L"Notch Quick Controls";
+// Timer 2: the search page's debounce; its ticks run the panel's Tick.
+inline constexpr UINT_PTR kSearchDebounceTimer = 2;
+inline constexpr UINT kSearchDebounceMs = 20;
 
 // The seams the window does not implement itself.
 struct PanelSeams {
@@ -31,7 +35,7 @@ struct PanelSeams {
   TaskLauncher& launcher;
 };
 
-class QuickControlsWindow final : public PanelWindow, public IslandPanel {
+class QuickControlsWindow final : public PanelWindow, public IslandPanel, public SearchView {
  public:
   QuickControlsWindow(HWND island, const PanelSeams& seams);
   ~QuickControlsWindow() override;
@@ -75,6 +79,15 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   bool ForegroundOwnedByPanel() const override;
   bool CursorInside() const override;
 
+  // SearchView (search_view_win.cpp).
+  void SetListRows(const std::vector<ListRow>& rows) override;
+  int ListSelection() const override;
+  void SelectListRow(int row) override;
+  void SetListPlaceholder(const std::wstring& text) override;
+  void MoveControl(int id, const DipRect& rect) override;
+  void SetDebounceTimer(bool on) override;
+  std::optional<std::wstring> ChooseProgram() override;
+
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   // Hover tracking of the buttons and the list's empty placeholder.
   LRESULT HandleChild(HWND child, UINT message, WPARAM wparam, LPARAM lparam);
@@ -86,6 +99,11 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   void PrepareBrushes(COLORREF background);
   void DrawButton(const DRAWITEMSTRUCT& item);
   void DrawListItem(const DRAWITEMSTRUCT& item);
+  // A row of list_rows_: icon, title, subtitle and the label on the right.
+  void DrawListRow(HDC dc, RECT rect, const ListRow& row, bool selected);
+  // The list's hover row and the search box's hint (search_view_win.cpp).
+  void TrackListHover(HWND list, LPARAM point);
+  void DrawSearchHint(HWND edit);
   void Paint();
   int ControlIdOf(HWND child) const;
 
@@ -114,6 +132,8 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   bool slider_dragging_ = false;
   HWND hovered_ = nullptr;
   std::wstring list_placeholder_;
+  std::vector<ListRow> list_rows_;
+  int hovered_row_ = -1;
 };
 
 // Task threads as the program starts them: detached, in the multithreaded
