@@ -691,6 +691,7 @@ LRESULT QuickControlsWindow::HandleChild(HWND child, UINT message, WPARAM wparam
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_GRAYTEXT) : kMutedText);
         HGDIOBJ old = SelectObject(dc, fonts_[0]);
+        InflateRect(&rect, -ScaleDip(10, font_dpi_), -ScaleDip(10, font_dpi_));
         DrawTextW(dc, list_placeholder_.c_str(), -1, &rect,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
         SelectObject(dc, old);
