@@ -262,6 +262,8 @@ void QuickPanel::Tick() {
   if (page_ == Page::Home) RefreshHome();
   if (page_ == Page::Display && brightness_.pending()) FlushBrightness(false);
   if (page_ == Page::Search) search_.Tick();
+  // A page set up without a fade gets no fade frame to move the focus.
+  FocusSearchWhenVisible();
 }
 
 void QuickPanel::RefreshVolume() {
@@ -500,6 +502,10 @@ void QuickPanel::FadeFrame() {
       s_.window.SetFadeClock(false);
     }
   }
+  FocusSearchWhenVisible();
+}
+
+void QuickPanel::FocusSearchWhenVisible() {
   if (focus_search_when_visible_ && !fading_ && page_ == Page::Search && s_.window.Visible()) {
     focus_search_when_visible_ = false;
     s_.window.Focus(control::kSearchEdit);

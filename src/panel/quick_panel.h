@@ -106,6 +106,7 @@ class QuickPanel {
   void RefreshVolume();
   void RefreshHome();
   bool HoldActive() const;
+  void FocusSearchWhenVisible();
 
   PanelServices s_;
   TaskSlot slot_;

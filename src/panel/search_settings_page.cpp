@@ -98,6 +98,8 @@ bool SearchSettingsPage::Clicked(int id) {
       return true;
     case control::kCustomShortcut:
       capture_ = !capture_;
+      // The keys of the combination come to the panel only while it has the focus.
+      if (capture_) window_.Focus(control::kCustomShortcut);
       RefreshCustomButton();
       hooks_.status(capture_ ? L"Press your shortcut combination (Esc cancels)\u2026" : L"");
       return true;

@@ -61,6 +61,13 @@ TEST_F(SearchPageTest, SetupFillsOnceForTheEmptyQueryAndAsksForTheIndexes) {
   EXPECT_EQ(ports.ensure_calls, 2);
 }
 
+TEST_F(SearchPageTest, HotKeyOpeningPutsTheFocusInTheBoxOnceThePanelShows) {
+  OpenSearch();  // the first setup runs while the window is still hidden
+  EXPECT_NE(rig.window.focused, control::kSearchEdit);
+  panel.Tick();
+  EXPECT_EQ(rig.window.focused, control::kSearchEdit);
+}
+
 TEST_F(SearchPageTest, OneCharacterSearchesInstantlyOnlyAndTwoStartTheDeepSearchAfterTwentyQuietMs) {
   OpenSearch();
   Type(L"a");

@@ -74,6 +74,7 @@ TEST_F(SearchSettingsPageTest, CaptureSwallowsModifiersThenRegistersTheCombinati
   EXPECT_TRUE(panel.search_settings().capturing());
   EXPECT_EQ(Text(control::kCustomShortcut), L"Press keys\u2026");
   EXPECT_EQ(Status(), L"Press your shortcut combination (Esc cancels)\u2026");
+  EXPECT_EQ(rig.window.focused, control::kCustomShortcut);
   EXPECT_TRUE(panel.ButtonSelected(control::kCustomShortcut));
   EXPECT_FALSE(panel.ButtonSelected(control::kCtrlAltSpace));
 

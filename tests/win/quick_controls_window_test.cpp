@@ -467,6 +467,8 @@ TEST_F(QuickControlsWindowTest, SearchPageFillsTheListAndSettingsListTheBrowsers
   RECT list_rect{};
   GetWindowRect(list, &list_rect);
   EXPECT_EQ(list_rect.bottom - list_rect.top, ScaleDip(180, dpi));
+  SetFocus(Child(control::kSearchEdit));
+  ASSERT_EQ(GetFocus(), Child(control::kSearchEdit));
   EXPECT_TRUE(PressKey(VK_DOWN, Child(control::kSearchEdit)));
   EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
   Snapshot(Page::Search);
