@@ -8,7 +8,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
 
 target_link_libraries(notch_platform PUBLIC
   ole32 oleaut32 uuid shell32 shlwapi user32 gdi32 comctl32 wtsapi32 advapi32 winhttp version
-  dwmapi d3d11 dxgi d2d1 dcomp dwrite windowscodecs shcore winmm runtimeobject iphlpapi wlanapi uxtheme dxva2)
+  dwmapi d3d11 dxgi d2d1 dcomp dwrite windowscodecs shcore winmm runtimeobject iphlpapi wlanapi uxtheme dxva2 comdlg32)
 
 # Static C and C++ run-times and winpthread: the exe needs no DLL of ours.
 set(NOTCH_STATIC_LINK -static -static-libgcc -static-libstdc++)

@@ -69,6 +69,7 @@ constexpr std::array kPairs = {
     TranslationPair{L"Padrão", L"Default"},
     TranslationPair{L"Abrir", L"Open"},
     TranslationPair{L"Abrir no terminal", L"Open in terminal"},
+    TranslationPair{L"Copiar", L"Copy"},
     TranslationPair{L"Procurando redes Wi-Fi…", L"Looking for Wi-Fi networks…"},
     TranslationPair{L"Procurando dispositivos Bluetooth…", L"Looking for Bluetooth devices…"},
     TranslationPair{L"O Windows não conseguiu concluir o pedido. Tente de novo ou abra as Configurações.",

@@ -321,6 +321,16 @@ PageLayout BuildPage(Page page, const PageInputs& in) {
       break;
     }
     case Page::SearchSettings:
+      b.Section(L"Global shortcut", 18, 60);
+      b.Button(control::kAltSpace, L"Alt+Space", {20, 82, 98, 32});
+      b.Button(control::kCtrlAltSpace, L"Ctrl+Alt+Space", {122, 82, 130, 32});
+      b.Button(control::kCustomShortcut, L"Custom shortcut", {256, 82, 96, 32});
+      b.Section(L"Open web links with", 18, 126);
+      b.List({20, 148, 332, 96});
+      b.Button(control::kAct, L"Use app", {16, 256, 94, 30});
+      b.Button(control::kBrowse, L"Browse .exe\u2026", {116, 256, 126, 30});
+      b.Button(control::kFallback, L"Google", {248, 256, 108, 30});
+      status = L"Shortcuts: yt, gpt, opus, g, gh, ddg, w, maps, r";
       break;
   }
   b.Find(control::kStatus).text = status;

@@ -14,6 +14,7 @@
 #include "host/startup_win.h"
 #include "host/tray_menu_win.h"
 #include "panel/quick_controls_win.h"
+#include "panel/search_ports_win.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/island_panel_win.h"
 #include "shell/ilha/island_win.h"
@@ -199,6 +200,8 @@ QuickControlsWindow* ProgramPanel() {
   static ProgramSound* sound = new ProgramSound;
   static QuickControlsWindow* panel = new QuickControlsWindow(
       nullptr, PanelSeams{*island, *media, *volume, *host, *work, WorkerThreadLauncher(), sound});
+  static const bool search_attached = (panel->panel().AttachSearch(*panel, ProgramSearchPorts()), true);
+  (void)search_attached;
   return panel;
 }
 

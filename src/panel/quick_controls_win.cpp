@@ -305,6 +305,7 @@ void QuickControlsWindow::DestroyControls() {
   controls_.clear();
   muted_.clear();
   rows_.clear();
+  hovered_row_ = -1;
   captions_.clear();
   hidden_for_prompt_.clear();
   prompt_ids_.clear();
@@ -365,7 +366,8 @@ HWND QuickControlsWindow::CreateChild(const PanelControl& c, Page page) {
     if (c.kind == ControlKind::Trackbar) {
       SendMessageW(child, TBM_SETRANGE, FALSE, MAKELPARAM(0, c.range_max));
     }
-    if (c.kind == ControlKind::Button || c.kind == ControlKind::List || c.kind == ControlKind::Trackbar) {
+    if (c.kind == ControlKind::Button || c.kind == ControlKind::List || c.kind == ControlKind::Trackbar ||
+        c.id == control::kSearchEdit) {
       SetWindowSubclass(child, ChildProc, 1, reinterpret_cast<DWORD_PTR>(this));
     }
     if (c.kind == ControlKind::List) {
@@ -490,6 +492,7 @@ void QuickControlsWindow::Hide() {
   placed_ = {};
   if (HWND list = Control(control::kList)) SendMessageW(list, LB_RESETCONTENT, 0, 0);
   rows_.clear();
+  hovered_row_ = -1;
   ClosePrompt();
 }
 
@@ -594,11 +597,20 @@ bool QuickControlsWindow::PreTranslate(MSG& message) {
   if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
   const UINT m = message.message;
   if (m != WM_KEYDOWN && m != WM_CHAR && m != WM_SYSKEYDOWN) return false;
+  if ((m == WM_KEYDOWN || m == WM_SYSKEYDOWN) &&
+      panel_.CaptureKey(static_cast<int>(message.wParam), (GetKeyState(VK_MENU) & 0x8000) != 0,
+                        (GetKeyState(VK_CONTROL) & 0x8000) != 0, (GetKeyState(VK_SHIFT) & 0x8000) != 0)) {
+    return true;
+  }
   if (m == WM_KEYDOWN) {
     PanelKey key = PanelKey::Other;
     const bool ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
     const bool alt = (GetKeyState(VK_MENU) & 0x8000) != 0;
-    if (message.wParam == VK_ESCAPE)
+    if (message.wParam == VK_UP)
+      key = PanelKey::Up;
+    else if (message.wParam == VK_DOWN)
+      key = PanelKey::Down;
+    else if (message.wParam == VK_ESCAPE)
       key = PanelKey::Escape;
     else if (message.wParam == VK_RETURN)
       key = PanelKey::Enter;
@@ -642,11 +654,7 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
   const int id = static_cast<int>(item.CtlID);
-  bool active = false;
-  if (id >= control::kStyleNotch && id <= control::kStyleActivity) {
-    active = id == StyleControl(panel_.CurrentStyle());
-  }
-  active = active || pressed_.count(id) != 0;
+  const bool active = panel_.ButtonSelected(id) || pressed_.count(id) != 0;
   COLORREF fill = high_contrast_ ? GetSysColor(COLOR_BTNFACE)
                                  : Lighten(background_, pressed                     ? 22
                                                         : active                    ? 26
@@ -706,6 +714,7 @@ void QuickControlsWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   // icon over the short name; other buttons the icon before the caption.
   std::wstring caption = text;
   if (chip) caption = ButtonShortName(id - kChipBaseId);
+  if (id == control::kCustomShortcut) caption = CustomShortcutShownText(text);
   if ((page == Page::Home && ButtonOfTile(id)) || id == control::kBack) caption.clear();
   if (icon == nullptr && caption.empty()) caption = text;
   const int pad = ScaleDip(4, font_dpi_);
@@ -766,10 +775,17 @@ void QuickControlsWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  HBRUSH brush = CreateSolidBrush(selected ? Lighten(list_colour_, 14) : list_colour_);
+  const bool hovered = item.itemID != static_cast<UINT>(-1) && static_cast<int>(item.itemID) == hovered_row_;
+  HBRUSH brush = CreateSolidBrush(selected  ? Lighten(list_colour_, 14)
+                                  : hovered ? Lighten(list_colour_, 7)
+                                            : list_colour_);
   FillRect(dc, &rect, brush);
   DeleteObject(brush);
   if (item.itemID == static_cast<UINT>(-1)) return;
+  if (item.itemID < rows_.size() && !rows_[item.itemID].title.empty()) {
+    DrawListRow(dc, rect, rows_[item.itemID], selected);
+    return;
+  }
   const LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
   if (length <= 0 || length > 1024) return;
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
@@ -777,47 +793,51 @@ void QuickControlsWindow::DrawListItem(const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kWhite);
   HGDIOBJ old_font = SelectObject(dc, fonts_[0]);
-  const ListRow* row = item.itemID < rows_.size() ? &rows_[item.itemID] : nullptr;
-  if (row == nullptr || row->title.empty()) {
-    rect.left += ScaleDip(10, font_dpi_);
-    DrawTextW(dc, text.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
-    SelectObject(dc, old_font);
-    return;
+  rect.left += ScaleDip(10, font_dpi_);
+  DrawTextW(dc, text.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  SelectObject(dc, old_font);
+}
+
+void QuickControlsWindow::DrawListRow(HDC dc, RECT rect, const ListRow& row, bool selected) {
+  SetBkMode(dc, TRANSPARENT);
+  const int pad = ScaleDip(10, font_dpi_);
+  rect.left += pad;
+  rect.right -= pad;
+  HGDIOBJ old_font = SelectObject(dc, fonts_[2]);
+  if (!row.right.empty()) {
+    SIZE label{};
+    GetTextExtentPoint32W(dc, row.right.c_str(), static_cast<int>(row.right.size()), &label);
+    RECT label_rect = rect;
+    label_rect.left = rect.right - label.cx;
+    SetTextColor(dc, selected ? kWhite : kMutedText);
+    DrawTextW(dc, row.right.c_str(), -1, &label_rect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    rect.right = label_rect.left - pad;
   }
-  // Icon, title over detail, and the right-hand text.
-  const UINT line = DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX;
-  RECT icon = rect;
-  icon.left += ScaleDip(8, font_dpi_);
-  icon.right = icon.left + ScaleDip(22, font_dpi_);
-  if (row->glyph != 0) {
-    SelectObject(dc, fonts_[static_cast<int>(FontRole::Icon)]);
-    const wchar_t glyph[2] = {row->glyph, 0};
-    DrawTextW(dc, glyph, 1, &icon, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  if (row.glyph != 0) {
+    SelectObject(dc, fonts_[3]);
+    const wchar_t glyph[2] = {row.glyph, 0};
+    RECT icon_rect = rect;
+    icon_rect.right = rect.left + ScaleDip(20, font_dpi_);
+    SetTextColor(dc, kWhite);
+    DrawTextW(dc, glyph, 1, &icon_rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    rect.left = icon_rect.right + ScaleDip(8, font_dpi_);
   }
-  RECT right = rect;
-  right.right -= ScaleDip(10, font_dpi_);
-  int right_width = 0;
-  if (!row->right.empty()) {
-    SelectObject(dc, fonts_[static_cast<int>(FontRole::Small)]);
-    SetTextColor(dc, kMutedText);
-    RECT measure{0, 0, 0, 0};
-    DrawTextW(dc, row->right.c_str(), -1, &measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    right_width = measure.right - measure.left + ScaleDip(8, font_dpi_);
-    DrawTextW(dc, row->right.c_str(), -1, &right, DT_RIGHT | DT_VCENTER | line);
-  }
-  RECT title = rect;
-  title.left = icon.right + ScaleDip(6, font_dpi_);
-  title.right = right.right - right_width;
-  title.bottom = rect.top + (rect.bottom - rect.top) / 2 + ScaleDip(1, font_dpi_);
-  SelectObject(dc, fonts_[static_cast<int>(FontRole::Normal)]);
   SetTextColor(dc, kWhite);
-  DrawTextW(dc, row->title.c_str(), -1, &title, DT_LEFT | DT_BOTTOM | line);
-  RECT detail = title;
-  detail.top = title.bottom + ScaleDip(1, font_dpi_);
-  detail.bottom = rect.bottom;
-  SelectObject(dc, fonts_[static_cast<int>(FontRole::Small)]);
-  SetTextColor(dc, kMutedText);
-  DrawTextW(dc, row->detail.c_str(), -1, &detail, DT_LEFT | DT_TOP | line);
+  SelectObject(dc, fonts_[0]);
+  if (row.detail.empty()) {
+    DrawTextW(dc, row.title.c_str(), -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+  } else {
+    const LONG middle = (rect.top + rect.bottom) / 2;
+    RECT title = rect;
+    title.bottom = middle + ScaleDip(1, font_dpi_);
+    DrawTextW(dc, row.title.c_str(), -1, &title, DT_LEFT | DT_BOTTOM | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    RECT subtitle = rect;
+    subtitle.top = middle + ScaleDip(1, font_dpi_);
+    SelectObject(dc, fonts_[2]);
+    SetTextColor(dc, kMutedText);
+    DrawTextW(dc, row.detail.c_str(), -1, &subtitle,
+              DT_LEFT | DT_TOP | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+  }
   SelectObject(dc, old_font);
 }
 
@@ -921,6 +941,15 @@ LRESULT QuickControlsWindow::HandleChild(HWND child, UINT message, WPARAM wparam
     }
     if (ChipMouse(child, id - kChipBaseId, message, lparam)) return 0;
   }
+  if (child == Control(control::kSearchEdit)) {
+    const LRESULT result = DefSubclassProc(child, message, wparam, lparam);
+    if (message == WM_PAINT) DrawSearchHint(child);
+    return result;
+  }
+  if (child == Control(control::kList)) {
+    if (message == WM_MOUSEMOVE) TrackListHover(child, lparam);
+    if (message == WM_MOUSELEAVE) TrackListHover(child, MAKELPARAM(0xFFFF, 0xFFFF));
+  }
   switch (message) {
     case WM_MOUSEMOVE:
       if (hovered_ != child) {
@@ -948,6 +977,7 @@ LRESULT QuickControlsWindow::HandleChild(HWND child, UINT message, WPARAM wparam
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, high_contrast_ ? GetSysColor(COLOR_GRAYTEXT) : kMutedText);
         HGDIOBJ old = SelectObject(dc, fonts_[0]);
+        InflateRect(&rect, -ScaleDip(10, font_dpi_), -ScaleDip(10, font_dpi_));
         DrawTextW(dc, list_placeholder_.c_str(), -1, &rect,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
         SelectObject(dc, old);
@@ -1042,7 +1072,7 @@ LRESULT QuickControlsWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) 
       Paint();
       return 0;
     case WM_TIMER:
-      if (wparam == kTickTimer) panel_.Tick();
+      if (wparam == kTickTimer || wparam == kSearchDebounceTimer) panel_.Tick();
       return 0;
     case panel_message::kTaskFinished:
       panel_.Tick();

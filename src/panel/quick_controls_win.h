@@ -14,12 +14,16 @@
 
 #include "panel/panel_ports.h"
 #include "panel/quick_panel.h"
+#include "panel/search_ports.h"
 #include "shell/ilha/island_ports.h"
 
 namespace notch::quick {
 
 inline constexpr wchar_t kPanelWindowClass[] = L"TemboNotchQuickControls";
 inline constexpr wchar_t kPanelWindowTitle[] = L"Notch Quick Controls";
+// Timer 2: the search page's debounce; its ticks run the panel's Tick.
+inline constexpr UINT_PTR kSearchDebounceTimer = 2;
+inline constexpr UINT kSearchDebounceMs = 20;
 
 // The seams the window does not implement itself.
 struct PanelSeams {
@@ -32,7 +36,7 @@ struct PanelSeams {
   SoundDevices* sound = nullptr;
 };
 
-class QuickControlsWindow final : public PanelWindow, public IslandPanel {
+class QuickControlsWindow final : public PanelWindow, public IslandPanel, public SearchView {
  public:
   QuickControlsWindow(HWND island, const PanelSeams& seams);
   ~QuickControlsWindow() override;
@@ -86,6 +90,14 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   void PopTooltip() override;
   void ReleaseMouse() override;
 
+  // SearchView (search_view_win.cpp).
+  void SetListRows(const std::vector<ListRow>& rows) override;
+  int SelectedRow() const override;
+  void SelectListRow(int row) override;
+  void MoveControl(int id, const DipRect& rect) override;
+  void SetDebounceTimer(bool on) override;
+  std::optional<std::wstring> ChooseProgram() override;
+
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   // Hover tracking of the buttons and the list's empty placeholder.
   LRESULT HandleChild(HWND child, UINT message, WPARAM wparam, LPARAM lparam);
@@ -101,6 +113,11 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   void DrawIcon(HDC dc, const char* path, const RECT& box, int max_dips, COLORREF colour);
   // A Customize chip's mouse messages; true when handled.
   bool ChipMouse(HWND child, int button, UINT message, LPARAM lparam);
+  // A row of rows_: icon, title over detail, and the text on the right.
+  void DrawListRow(HDC dc, RECT rect, const ListRow& row, bool selected);
+  // The list's hover row and the search box's hint (search_view_win.cpp).
+  void TrackListHover(HWND list, LPARAM point);
+  void DrawSearchHint(HWND edit);
   void Paint();
   int ControlIdOf(HWND child) const;
   void CreateChildren(const std::vector<PanelControl>& controls, Page page);
@@ -137,6 +154,7 @@ class QuickControlsWindow final : public PanelWindow, public IslandPanel {
   std::vector<HWND> hidden_for_prompt_;
   std::vector<int> prompt_ids_;
   std::set<int> pressed_;
+  int hovered_row_ = -1;
 };
 
 // Task threads as the program starts them: detached, in the multithreaded

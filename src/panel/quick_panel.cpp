@@ -54,9 +54,26 @@ std::wstring TaskFailedMessage() {
 }
 
 QuickPanel::QuickPanel(const PanelServices& services, std::function<void()> task_finished)
-    : s_(services), slot_(services.launcher, std::move(task_finished), [](QuickPanel& panel) {
-        panel.ShowStatus(TaskFailedMessage(), true);
-      }) {}
+    : s_(services),
+      slot_(services.launcher, std::move(task_finished),
+            [](QuickPanel& panel) { panel.ShowStatus(TaskFailedMessage(), true); }),
+      search_(services.window, services.island, slot_,
+              SearchPage::Hooks{[this](TaskBody body) { return Start(std::move(body)); },
+                                [this](PanelSize size) {
+                                  if (size == size_) return;
+                                  size_ = size;
+                                  s_.island.PanelSizeChanged();
+                                },
+                                [this](std::wstring_view target) { return OpenNotchLink(target); },
+                                [this](const std::wstring& text) { ShowStatus(text, false); }}),
+      search_settings_(services.window,
+                       SearchSettingsPage::Hooks{[this](const std::wstring& text) { ShowStatus(text, false); },
+                                                 [this](bool on) { modal_ = on; }}) {}
+
+void QuickPanel::AttachSearch(SearchView& view, QuickSearchPorts& ports) {
+  search_.Attach(&view, &ports);
+  search_settings_.Attach(&view, &ports);
+}
 
 PageInputs QuickPanel::Inputs() const {
   PageInputs in;
@@ -110,6 +127,8 @@ void QuickPanel::Close() {
   pending_wifi_rescan_ = false;
   drag_ = {};
   hold_until_ = 0;
+  search_.Reset();
+  search_settings_.Reset();
   s_.window.SetText(control::kSearchEdit, L"");
   s_.window.Hide();
   s_.window.SetTickTimer(false);
@@ -150,10 +169,14 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
   wifi_.Reset();
   sound_.Reset();
   radio_.ResetForPage();
+  search_.Reset();
+  search_settings_.Reset();
   page_ = page;
 
   const PageLayout layout = BuildPage(page, Inputs());
-  if (layout.size != size_) {
+  // The Search page takes its size from its first fill.
+  const bool sized_by_fill = page == Page::Search && search_.attached();
+  if (!sized_by_fill && layout.size != size_) {
     size_ = layout.size;
     s_.island.PanelSizeChanged();
   }
@@ -181,7 +204,11 @@ void QuickPanel::SetupPage(Page page, bool without_fade) {
       radio_.RefreshHotspotTile(*this);
       radio_.ReadHotspotForHome(*this);
       break;
+    case Page::SearchSettings:
+      search_settings_.Setup();
+      break;
     case Page::Search:
+      search_.Setup();
       if (s_.window.Visible() && !fading_ && fade_factor_ >= 1.0) {
         s_.window.Focus(control::kSearchEdit);
       } else {
@@ -274,6 +301,9 @@ void QuickPanel::Tick() {
     ShowStatus(CustomizeHint(), false);
   }
   if (page_ == Page::Display && brightness_.pending()) FlushBrightness(false);
+  if (page_ == Page::Search) search_.Tick();
+  // A page set up without a fade gets no fade frame to move the focus.
+  FocusSearchWhenVisible();
 }
 
 void QuickPanel::RefreshSound(bool force) { sound_.Refresh(s_.window, s_.sound, force, slider_dragging_); }
@@ -385,8 +415,29 @@ void QuickPanel::RefreshHome() {
 
 void QuickPanel::Command(int id, Notification notification) {
   if (notification == Notification::EditChange || notification == Notification::Focus) {
+    if (open_ && page_ == Page::Search && id == control::kSearchEdit && notification == Notification::EditChange) {
+      search_.TextChanged();
+    }
     s_.window.Redraw();
     return;
+  }
+  if (page_ == Page::Search && (id == control::kList || id == control::kAct || id == control::kTerminal)) {
+    if (id == control::kTerminal) {
+      search_.OpenTerminal();
+    } else if (id == control::kList && notification == Notification::ListSelection) {
+      search_.SelectionChanged();
+    } else {
+      search_.OpenSelected();
+    }
+    s_.island.ActivityPing();
+    return;
+  }
+  if (page_ == Page::SearchSettings) {
+    const bool handled = id == control::kList ? (search_settings_.ListChosen(), true) : search_settings_.Clicked(id);
+    if (handled) {
+      s_.island.ActivityPing();
+      return;
+    }
   }
   if (const std::optional<Page> target = PageOfButton(id)) {
     SetupPage(*target);
@@ -543,14 +594,25 @@ bool QuickPanel::Key(PanelKey key, int focused_control) {
       }
       return true;
     case PanelKey::CtrlT:
-      return page_ == Page::Search && !PromptShown();
+      if (page_ != Page::Search || PromptShown()) return false;
+      search_.OpenTerminal();
+      return true;
     case PanelKey::Enter:
       if (PromptShown() && focused_control != control::kPromptCancel) {
         if (wifi_.prompt_shown()) wifi_.SubmitPrompt(*this);
         if (radio_.prompt_shown()) radio_.ConfirmPrompt(*this);
         return true;
       }
-      return page_ == Page::Search && (focused_control == control::kSearchEdit || focused_control == control::kList);
+      if (page_ != Page::Search || (focused_control != control::kSearchEdit && focused_control != control::kList)) {
+        return false;
+      }
+      search_.OpenSelected();
+      return true;
+    case PanelKey::Up:
+    case PanelKey::Down:
+      if (page_ != Page::Search || focused_control != control::kSearchEdit) return false;
+      search_.MoveSelection(key == PanelKey::Up ? -1 : 1);
+      return true;
     case PanelKey::Other:
       break;
   }
@@ -570,10 +632,23 @@ void QuickPanel::FadeFrame() {
       s_.window.SetFadeClock(false);
     }
   }
+  FocusSearchWhenVisible();
+}
+
+void QuickPanel::FocusSearchWhenVisible() {
   if (focus_search_when_visible_ && !fading_ && page_ == Page::Search && s_.window.Visible()) {
     focus_search_when_visible_ = false;
     s_.window.Focus(control::kSearchEdit);
   }
+}
+
+bool QuickPanel::CaptureKey(int key, bool alt, bool ctrl, bool shift) {
+  return open_ && page_ == Page::SearchSettings && search_settings_.CaptureKey(key, alt, ctrl, shift);
+}
+
+bool QuickPanel::ButtonSelected(int id) const {
+  if (id >= control::kStyleNotch && id <= control::kStyleActivity) return id == StyleControl(s_.host.Style());
+  return page_ == Page::SearchSettings && search_settings_.ButtonSelected(id);
 }
 
 void QuickPanel::ApplyAlpha() {

@@ -12,6 +12,8 @@
 #include "panel/panel_ports.h"
 #include "panel/panel_rules.h"
 #include "panel/radio_controls.h"
+#include "panel/search_page.h"
+#include "panel/search_settings_page.h"
 #include "panel/sound_page.h"
 #include "panel/task_slot.h"
 #include "panel/wifi_panel.h"
@@ -39,7 +41,7 @@ struct ShowInputs {
 };
 
 // Keys the filter acts on.
-enum class PanelKey { Escape, Enter, CtrlT, Other };
+enum class PanelKey { Escape, Enter, CtrlT, Up, Down, Other };
 
 class QuickPanel {
  public:
@@ -79,6 +81,15 @@ class QuickPanel {
   bool Key(PanelKey key, int focused_control);
   // One frame of the page fade.
   void FadeFrame();
+  // The key filter while a shortcut is being captured: true when taken.
+  bool CaptureKey(int key, bool alt, bool ctrl, bool shift);
+  // Whether an owner-drawn button is drawn as the current choice.
+  bool ButtonSelected(int id) const;
+
+  // The Search pages' list, timer and engine; without them both pages stay empty.
+  void AttachSearch(SearchView& view, QuickSearchPorts& ports);
+  SearchPage& search() { return search_; }
+  SearchSettingsPage& search_settings() { return search_settings_; }
 
   // A Quick Search result's target: true when it was a "notch:" link, which
   // the panel handles itself (an unknown one does nothing).
@@ -155,6 +166,7 @@ class QuickPanel {
   void ListCommand(int id, Notification notification);
   void RefreshHome();
   bool HoldActive() const;
+  void FocusSearchWhenVisible();
 
   PanelServices s_;
   TaskSlot slot_;
@@ -187,6 +199,8 @@ class QuickPanel {
   double fade_factor_ = 1.0;
   std::optional<std::uint8_t> alpha_applied_;
   std::uint8_t alpha_ = 255;
+  SearchPage search_;
+  SearchSettingsPage search_settings_;
 };
 
 // The message a task that threw leaves on the status line (translated).

@@ -33,7 +33,10 @@ TEST(QuickControlsProcessTest, SearchHotKeyOpensSearchAndEscClosesIt) {
     return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kSearchEdit) != nullptr;
   }));
   const unsigned dpi = GetDpiForWindow(island);
-  const quick::PanelSize size = quick::PageSize(quick::Page::Search, {});
+  // Sized for the rows the empty query lists (one row at least).
+  const LRESULT rows = SendMessageW(GetDlgItem(panel, quick::control::kList), LB_GETCOUNT, 0, 0);
+  const quick::PanelSize size =
+      quick::PageSize(quick::Page::Search, {.search_rows = rows < 1 ? 1 : static_cast<int>(rows)});
   ASSERT_TRUE(testing::PumpUntil([&] {
     RECT rect{};
     GetWindowRect(panel, &rect);

@@ -22,6 +22,7 @@
 #include "message_pump.h"
 #include "panel/panel_fakes.h"
 #include "panel/quick_controls_win.h"
+#include "panel/search_fakes.h"
 #include "render/graphics_device_win.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/island_platform_win.h"
@@ -266,6 +267,7 @@ class QuickControlsWindowTest : public ::testing::Test {
   testing::FakeHost host_port_;
   testing::FakeWork work_;
   InPlaceLauncher launcher_;
+  testing::FakeSearchPorts search_ports_;  // attached by the tests that search
   bool layered_ = false;
   HWND window_ = nullptr;
   std::unique_ptr<WindowsIslandPlatform> platform_;
@@ -812,6 +814,64 @@ TEST_F(QuickControlsWindowTest, PairingPromptShowsThePinAndConfirmPairs) {
   EXPECT_EQ(request.accepts, 1);
   EXPECT_EQ(Child(control::kPromptSubmit), nullptr);
   EXPECT_TRUE(IsWindowVisible(Child(control::kList)));
+}
+
+// The Search page over the real list box: typing fills and resizes it, the
+// keys move the selection, and the settings page lists the browsers.
+TEST_F(QuickControlsWindowTest, SearchPageFillsTheListAndSettingsListTheBrowsers) {
+  search_ports_.instant = [](std::wstring_view query) {
+    std::vector<SearchResult> rows;
+    if (query.empty()) return rows;
+    const auto row = [&rows](ResultKind kind, const wchar_t* title, const wchar_t* subtitle, const wchar_t* target,
+                             char16_t icon) {
+      rows.push_back({kind, title, subtitle, target, L"", icon, 0});
+    };
+    row(ResultKind::File, L"Quarterly report.pdf", L"~\\Documents\\Work",
+        L"C:\\Users\\me\\Documents\\Work\\Quarterly report.pdf", icon::kFile);
+    row(ResultKind::Folder, L"Reports", L"~\\Documents", L"C:\\Users\\me\\Documents\\Reports", icon::kFolder);
+    row(ResultKind::App, L"Report Builder", L"App", L"C:\\ProgramData\\Report Builder.lnk", icon::kApp);
+    row(ResultKind::Setting, L"Windows Settings", L"System Settings", L"ms-settings:", 0xE713);
+    row(ResultKind::Web, L"Search Google for \u201Creport\u201D", L"Default \u00B7 Shortcut 'yt' for YouTube",
+        L"https://www.google.com/search?q=report", icon::kWeb);
+    return rows;
+  };
+  panel_->panel().AttachSearch(*panel_, search_ports_);
+  island_->OpenQuickSearch();
+  OpenOn(Page::Search);
+  const HWND list = Child(control::kList);
+  EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+  const unsigned dpi = GetDpiForWindow(window_);
+  EXPECT_TRUE(notch::testing::PumpUntil([&] {
+    RECT rect{};
+    GetWindowRect(panel_->window(), &rect);
+    return rect.bottom - rect.top == ScaleDip(224, dpi);
+  }));
+
+  SetWindowTextW(Child(control::kSearchEdit), L"report");
+  ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 5);
+  wchar_t item[128] = {};
+  SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, L"Quarterly report.pdf  \u00B7  ~\\Documents\\Work");
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
+  EXPECT_TRUE(notch::testing::PumpUntil([&] {
+    RECT rect{};
+    GetWindowRect(panel_->window(), &rect);
+    return rect.bottom - rect.top == ScaleDip(368, dpi) && IsWindowEnabled(Child(control::kTerminal));
+  }));
+  RECT list_rect{};
+  GetWindowRect(list, &list_rect);
+  EXPECT_EQ(list_rect.bottom - list_rect.top, ScaleDip(180, dpi));
+  SetFocus(Child(control::kSearchEdit));
+  ASSERT_EQ(GetFocus(), Child(control::kSearchEdit));
+  EXPECT_TRUE(PressKey(VK_DOWN, Child(control::kSearchEdit)));
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
+  Snapshot(Page::Search);
+
+  Click(control::kSettings);
+  OpenOn(Page::SearchSettings);
+  EXPECT_EQ(SendMessageW(Child(control::kList), LB_GETCOUNT, 0, 0), 3);
+  EXPECT_EQ(SendMessageW(Child(control::kList), LB_GETCURSEL, 0, 0), 0);  // the default browser is active
+  Snapshot(Page::SearchSettings);
 }
 
 }  // namespace
