@@ -308,10 +308,22 @@ long long StatusField(const std::string& status, const std::string& name) {
   return ReadWholeNumber(std::string_view(status).substr(i, end - i), 0, 1LL << 60).value_or(-1);
 }
 
-// The host process id of the child named `name` of this host process.
-long long HostChildProcess(const std::string& name) {
-  const long long self = StatusField("\n" + ReadWholeFile(L"Z:\\proc\\self\\status"), "Pid");
-  if (self <= 0) return 0;
+std::string EnvironmentEntry(const std::string& block, const std::string& name) {
+  std::size_t start = 0;
+  while (start < block.size()) {
+    std::size_t end = block.find('\0', start);
+    if (end == std::string::npos) end = block.size();
+    if (block.compare(start, name.size() + 1, name + "=") == 0) return block.substr(start, end - start);
+    start = end + 1;
+  }
+  return {};
+}
+
+// The host process id of the program named `name` in this Wine prefix (Wine
+// detaches new processes from their parent, so the prefix tells them apart
+// from other developers' runs; the newest one wins).
+long long HostProcess(const std::string& name) {
+  const std::string prefix = EnvironmentEntry(ReadWholeFile(L"Z:\\proc\\self\\environ"), "WINEPREFIX");
   WIN32_FIND_DATAW entry{};
   const HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &entry);
   if (find == INVALID_HANDLE_VALUE) return 0;
@@ -319,11 +331,12 @@ long long HostChildProcess(const std::string& name) {
   do {
     const std::wstring pid = entry.cFileName;
     if (pid.empty() || pid.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
-    const std::string status = "\n" + ReadWholeFile(L"Z:\\proc\\" + pid + L"\\status");
-    if (StatusField(status, "PPid") == self && status.find("\nName:\t" + name.substr(0, 15)) != std::string::npos) {
-      found = StatusField(status, "Pid");
-    }
-  } while (found == 0 && FindNextFileW(find, &entry));
+    const std::wstring folder = L"Z:\\proc\\" + pid;
+    const std::string status = "\n" + ReadWholeFile(folder + L"\\status");
+    if (status.find("\nName:\t" + name.substr(0, 15)) == std::string::npos) continue;
+    if (EnvironmentEntry(ReadWholeFile(folder + L"\\environ"), "WINEPREFIX") != prefix) continue;
+    found = std::max(found, StatusField(status, "Pid"));
+  } while (FindNextFileW(find, &entry));
   FindClose(find);
   return found;
 }
@@ -388,7 +401,7 @@ class Driver {
   bool Start();
   Sample Measure(double seconds) const;
   HostFigures Host() {
-    if (host_pid_ == 0) host_pid_ = HostChildProcess("TemboNotch.exe");
+    if (host_pid_ == 0) host_pid_ = HostProcess("TemboNotch.exe");
     return MeasureHost(host_pid_);
   }
   HWND Island() const { return FindProcessWindow(L"ShellIlha", process_.dwProcessId); }
@@ -696,6 +709,27 @@ bool Driver::Step(const std::vector<std::string>& w) {
       if (PanelVisible() && PanelControl(quick::control::kCustomize) != nullptr) return true;
     }
     return Fail("the panel's Home did not stay open");
+  }
+  if (verb == "open" && w.size() == 3) {
+    // A page from its Home tile, clicked again from Home when the click was
+    // lost (the panel may have been on its way out or not yet taking input).
+    const auto id = ControlId(w[1]);
+    const auto page = quick::PageFromName(w[2]);
+    if (!id || !page) return Fail("open TILE PAGE");
+    const quick::PanelSize size = quick::PageSize(*page, {});
+    const auto shown = [&] {
+      RECT rect{};
+      if (!PanelVisible() || !GetWindowRect(Panel(), &rect)) return false;
+      const unsigned dpi = GetDpiForWindow(Panel());
+      return rect.right - rect.left == quick::ScaleDip(size.w, dpi) &&
+             rect.bottom - rect.top == quick::ScaleDip(size.h, dpi);
+    };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      if (!Step({"home"})) return false;
+      if (!ClickControl(*id)) continue;
+      if (PumpUntil(shown, 3000)) return true;
+    }
+    return Fail("the tile " + w[1] + " did not open page " + w[2]);
   }
   if (verb == "type-into" && w.size() == 3) {
     // Under Wine the first keys after the panel takes the focus can be lost
