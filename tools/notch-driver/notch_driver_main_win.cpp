@@ -710,6 +710,26 @@ bool Driver::Step(const std::vector<std::string>& w) {
     }
     return Fail("the panel's Home did not stay open");
   }
+  if (verb == "search" && w.size() == 1) {
+    // The search hot key, pressed again when the panel did not come (the
+    // island may have been busy collapsing).
+    const quick::PanelSize size = quick::PageSize(quick::Page::Search, {});
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      SendKeys({VK_MENU, VK_SPACE});
+      if (PumpUntil(
+              [&] {
+                RECT rect{};
+                if (!PanelVisible() || !GetWindowRect(Panel(), &rect)) return false;
+                const unsigned dpi = GetDpiForWindow(Panel());
+                return rect.right - rect.left == quick::ScaleDip(size.w, dpi) &&
+                       rect.bottom - rect.top == quick::ScaleDip(size.h, dpi);
+              },
+              4000)) {
+        return true;
+      }
+    }
+    return Fail("the search hot key did not open the Search page");
+  }
   if (verb == "open" && w.size() == 3) {
     // A page from its Home tile, clicked again from Home when the click was
     // lost (the panel may have been on its way out or not yet taking input).
@@ -1017,7 +1037,8 @@ int Soak(int seconds, unsigned seed, const std::wstring& csv_path, const std::ws
                                             static_cast<double>(host.fds),
                                             static_cast<double>(host.threads)};
       for (std::size_t i = 0; i < series.size(); ++i) series[i].samples.push_back(values[i]);
-      next_sample += 1000;
+      // Never a burst of samples to catch up after a long action.
+      next_sample = std::max(next_sample + 1000, GetTickCount64() + 500);
     }
     ++actions;
     act(pick(kActionKinds));
