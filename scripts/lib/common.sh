@@ -38,7 +38,7 @@ start_virtual_display() {
   local number
   for number in $(seq 90 140); do
     [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 1920x1080x24 -wr -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 "${NOTCH_SCREEN:-1920x1080x24}" -wr -nolisten tcp >/dev/null 2>&1 &
     NOTCH_XVFB_PID=$!
     local tries
     for tries in $(seq 1 50); do

@@ -1,0 +1,1092 @@
+// notch_driver play STEPS OUTDIR | soak SECONDS SEED CSV: drives a running
+// TemboNotch.exe from a process of its own, as a person at the keyboard and
+// mouse would (SendInput, the clipboard, OLE drag and drop), checks what its
+// windows show and saves pictures of the screen. `soak` plays seeded random
+// input and samples the program's handle, GDI and USER object counts,
+// threads and memory once a second; it fails when the program ends or a
+// count keeps growing. See scripts/tour and scripts/soak.
+#include <windows.h>
+
+#include <ole2.h>
+#include <psapi.h>
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/text.h"
+#include "count_trend.h"
+#include "driver_script.h"
+#include "panel/panel_page.h"
+#include "panel/panel_rules.h"
+#include "snapshots/png_file_win.h"
+#include "win/file_drop_data.h"
+
+namespace notch::driver {
+namespace {
+
+constexpr DWORD kStartWaitMs = 30000;
+constexpr DWORD kDefaultWaitMs = 8000;
+
+struct ControlName {
+  const char* name;
+  int id;
+};
+
+constexpr std::array<ControlName, 34> kControls = {{
+    {"back", quick::control::kBack},
+    {"wifi", quick::control::kWiFiPage},
+    {"bluetooth", quick::control::kBluetoothPage},
+    {"sound", quick::control::kSoundPage},
+    {"display", quick::control::kDisplayPage},
+    {"notch", quick::control::kNotchPage},
+    {"search", quick::control::kSearchPage},
+    {"timer", quick::control::kTimerPage},
+    {"shelf", quick::control::kShelfPage},
+    {"previous", quick::control::kPrevious},
+    {"play-pause", quick::control::kPlayPause},
+    {"next", quick::control::kNext},
+    {"lyrics", quick::control::kLyrics},
+    {"radio", quick::control::kRadioToggle},
+    {"refresh", quick::control::kRefresh},
+    {"list", quick::control::kList},
+    {"act", quick::control::kAct},
+    {"settings", quick::control::kSettings},
+    {"slider", quick::control::kSlider},
+    {"mute", quick::control::kMute},
+    {"theme", quick::control::kTheme},
+    {"auto-hide", quick::control::kAutoHide},
+    {"style-notch", quick::control::kStyleNotch},
+    {"style-pill", quick::control::kStylePill},
+    {"style-activity", quick::control::kStyleActivity},
+    {"search-settings", quick::control::kSearchSettings},
+    {"search-edit", quick::control::kSearchEdit},
+    {"terminal", quick::control::kTerminal},
+    {"hotspot", quick::control::kHotspot},
+    {"media", quick::control::kMediaPage},
+    {"clipboard", quick::control::kClipboardPage},
+    {"statistics", quick::control::kStatisticsPage},
+    {"customize", quick::control::kCustomize},
+    {"status", quick::control::kStatus},
+}};
+
+std::optional<int> ControlId(const std::string& name) {
+  for (const ControlName& control : kControls) {
+    if (name == control.name) return control.id;
+  }
+  return std::nullopt;
+}
+
+std::wstring Wide(const std::string& text) { return Utf8ToWide(text); }
+std::string Narrow(const std::wstring& text) { return WideToUtf8(text); }
+
+// Runs this thread's messages (OLE and the clipboard need them) for a while.
+void Pump(DWORD ms) {
+  const ULONGLONG end = GetTickCount64() + ms;
+  for (;;) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    const ULONGLONG now = GetTickCount64();
+    if (now >= end) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(end - now, 20)), QS_ALLINPUT);
+  }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD limit_ms) {
+  const ULONGLONG end = GetTickCount64() + limit_ms;
+  while (!done()) {
+    if (GetTickCount64() >= end) return false;
+    Pump(20);
+  }
+  return true;
+}
+
+HWND FindProcessWindow(const wchar_t* window_class, DWORD id) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, window_class, nullptr)) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == id) return window;
+  }
+  return nullptr;
+}
+
+std::wstring ExecutableFolder() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);
+  return folder.substr(0, folder.rfind(L'\\'));
+}
+
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+  PWSTR path = nullptr;
+  std::wstring folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path))) folder = path;
+  CoTaskMemFree(path);
+  return folder;
+}
+
+std::wstring SettingsPath() { return KnownFolder(FOLDERID_RoamingAppData) + L"\\StandaloneTemboNotch\\settings.ini"; }
+
+void SendKeys(const std::vector<std::uint16_t>& keys) {
+  std::vector<INPUT> inputs;
+  const auto key = [&inputs](WORD vk, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(input);
+  };
+  for (const std::uint16_t vk : keys) key(vk, false);
+  for (auto vk = keys.rbegin(); vk != keys.rend(); ++vk) key(*vk, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void Pump(DWORD ms);
+
+// One character at a time, as fingers type.
+void TypeText(const std::wstring& text) {
+  for (const wchar_t c : text) {
+    // Keys of the keyboard layout where it has them, else the character.
+    const SHORT scan = VkKeyScanW(c);
+    std::vector<INPUT> inputs;
+    const auto key = [&inputs](WORD vk, wchar_t unicode, bool up) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = vk;
+      input.ki.wScan = static_cast<WORD>(unicode);
+      input.ki.dwFlags = (vk == 0 ? KEYEVENTF_UNICODE : 0) | (up ? KEYEVENTF_KEYUP : 0);
+      inputs.push_back(input);
+    };
+    if (scan != -1 && (HIBYTE(scan) & ~1) == 0) {
+      const bool shift = (HIBYTE(scan) & 1) != 0;
+      if (shift) key(VK_SHIFT, 0, false);
+      key(LOBYTE(scan), 0, false);
+      key(LOBYTE(scan), 0, true);
+      if (shift) key(VK_SHIFT, 0, true);
+    } else {
+      key(0, c, false);
+      key(0, c, true);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Pump(60);
+  }
+}
+
+void MoveTo(POINT p) {
+  SetCursorPos(p.x, p.y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE;  // a zero move still tells the window under it
+  SendInput(1, &input, sizeof input);
+}
+
+void Button(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+void ClickAt(POINT p, bool right = false) {
+  MoveTo(p);
+  Pump(60);
+  Button(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+  Pump(40);
+  Button(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+}
+
+bool PutOnClipboard(const std::wstring& text) {
+  bool opened = false;
+  for (int attempt = 0; attempt < 50 && !(opened = OpenClipboard(nullptr) != FALSE); ++attempt) Sleep(20);
+  if (!opened) return false;
+  bool written = EmptyClipboard() != FALSE;
+  const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (block != nullptr) {
+    std::memcpy(GlobalLock(block), text.c_str(), bytes);
+    GlobalUnlock(block);
+  }
+  written = written && block != nullptr && SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  if (!written && block != nullptr) GlobalFree(block);
+  CloseClipboard();
+  return written;
+}
+
+std::wstring ControlText(HWND control) {
+  wchar_t buffer[512] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(control, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
+                           &copied)) {
+    return {};
+  }
+  return std::wstring(buffer, std::min<std::size_t>(copied, 511));
+}
+
+// Pixels of the screen inside `area`, opaque BGRA.
+std::vector<std::uint8_t> ScreenPixels(const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap != nullptr) {
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    std::memcpy(pixels.data(), bits, pixels.size());
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  for (std::size_t i = 3; i < pixels.size(); i += 4) pixels[i] = 255;
+  return pixels;
+}
+
+// The bounding box of dark pixels in `area` (the island is black on the
+// virtual screen's white).
+std::optional<RECT> DarkBounds(const RECT& area) {
+  const std::vector<std::uint8_t> pixels = ScreenPixels(area);
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  std::optional<RECT> bounds;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint8_t* p = &pixels[(static_cast<std::size_t>(y) * width + x) * 4];
+      if (p[0] > 64 || p[1] > 64 || p[2] > 64) continue;
+      if (!bounds) bounds = RECT{x, y, x + 1, y + 1};
+      bounds->left = std::min<LONG>(bounds->left, x);
+      bounds->top = std::min<LONG>(bounds->top, y);
+      bounds->right = std::max<LONG>(bounds->right, x + 1);
+      bounds->bottom = std::max<LONG>(bounds->bottom, y + 1);
+    }
+  }
+  if (bounds) OffsetRect(&*bounds, area.left, area.top);
+  return bounds;
+}
+
+// Under Wine the program is a host process too; its own figures are read
+// from /proc through drive Z: (all 0 where there is no such process).
+struct HostFigures {
+  long long rss_kb = 0, fds = 0, threads = 0;
+};
+
+std::string ReadWholeFile(const std::wstring& path) {
+  std::ifstream file(std::filesystem::path(path), std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+long long StatusField(const std::string& status, const std::string& name) {
+  const std::size_t at = status.find("\n" + name + ":");
+  if (at == std::string::npos) return -1;
+  std::size_t i = at + name.size() + 2;
+  while (i < status.size() && (status[i] == ' ' || status[i] == '\t')) ++i;
+  std::size_t end = i;
+  while (end < status.size() && status[end] >= '0' && status[end] <= '9') ++end;
+  return ReadWholeNumber(std::string_view(status).substr(i, end - i), 0, 1LL << 60).value_or(-1);
+}
+
+std::string EnvironmentEntry(const std::string& block, const std::string& name) {
+  std::size_t start = 0;
+  while (start < block.size()) {
+    std::size_t end = block.find('\0', start);
+    if (end == std::string::npos) end = block.size();
+    if (block.compare(start, name.size() + 1, name + "=") == 0) return block.substr(start, end - start);
+    start = end + 1;
+  }
+  return {};
+}
+
+// The host process id of the program named `name` in this Wine prefix (Wine
+// detaches new processes from their parent, so the prefix tells them apart
+// from other developers' runs; the newest one wins).
+long long HostProcess(const std::string& name) {
+  const std::string prefix = EnvironmentEntry(ReadWholeFile(L"Z:\\proc\\self\\environ"), "WINEPREFIX");
+  WIN32_FIND_DATAW entry{};
+  const HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &entry);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  long long found = 0;
+  do {
+    const std::wstring pid = entry.cFileName;
+    if (pid.empty() || pid.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
+    const std::wstring folder = L"Z:\\proc\\" + pid;
+    const std::string status = "\n" + ReadWholeFile(folder + L"\\status");
+    if (status.find("\nName:\t" + name.substr(0, 15)) == std::string::npos) continue;
+    if (EnvironmentEntry(ReadWholeFile(folder + L"\\environ"), "WINEPREFIX") != prefix) continue;
+    found = std::max(found, StatusField(status, "Pid"));
+  } while (FindNextFileW(find, &entry));
+  FindClose(find);
+  return found;
+}
+
+HostFigures MeasureHost(long long pid) {
+  HostFigures figures;
+  if (pid <= 0) return figures;
+  const std::wstring folder = L"Z:\\proc\\" + std::to_wstring(pid);
+  const std::string status = "\n" + ReadWholeFile(folder + L"\\status");
+  figures.rss_kb = std::max(0LL, StatusField(status, "VmRSS"));
+  figures.threads = std::max(0LL, StatusField(status, "Threads"));
+  WIN32_FIND_DATAW entry{};
+  const HANDLE find = FindFirstFileW((folder + L"\\fd\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      if (entry.cFileName[0] != L'.') ++figures.fds;
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+  }
+  return figures;
+}
+
+struct Sample {
+  double seconds = 0;
+  DWORD handles = 0, gdi = 0, user = 0, threads = 0;
+  SIZE_T private_bytes = 0, working_set = 0;
+};
+
+DWORD ThreadCount(DWORD process_id) {
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  DWORD count = 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == process_id) ++count;
+  }
+  CloseHandle(snapshot);
+  return count;
+}
+
+class Driver {
+ public:
+  explicit Driver(std::wstring out_folder) : out_(std::move(out_folder)) {}
+  ~Driver() {
+    if (process_.hProcess != nullptr) {
+      if (Running()) TerminateProcess(process_.hProcess, 99);
+      CloseHandle(process_.hThread);
+      CloseHandle(process_.hProcess);
+    }
+  }
+  Driver(const Driver&) = delete;
+  Driver& operator=(const Driver&) = delete;
+
+  // Carries out one step; false with `error_` set when it failed.
+  bool Step(const std::vector<std::string>& w);
+  const std::string& error() const { return error_; }
+
+  bool Running() const {
+    return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+  }
+  bool Start();
+  Sample Measure(double seconds) const;
+  HostFigures Host() {
+    if (host_pid_ == 0) host_pid_ = HostProcess("TemboNotch.exe");
+    return MeasureHost(host_pid_);
+  }
+  HWND Island() const { return FindProcessWindow(L"ShellIlha", process_.dwProcessId); }
+  HWND Panel() const { return FindProcessWindow(L"TemboNotchQuickControls", process_.dwProcessId); }
+  bool PanelVisible() const {
+    const HWND panel = Panel();
+    return panel != nullptr && IsWindowVisible(panel);
+  }
+  unsigned Dpi() const {
+    const HWND island = Island();
+    return island != nullptr ? GetDpiForWindow(island) : 96;
+  }
+  int Scale(double dips) const { return static_cast<int>(dips * Dpi() / 96.0 + (dips >= 0 ? 0.5 : -0.5)); }
+  // A point given in DIPs from the island window's top centre.
+  POINT IslandPoint(double dx, double dy) const {
+    RECT rect{};
+    GetWindowRect(Island(), &rect);
+    return POINT{(rect.left + rect.right) / 2 + Scale(dx), rect.top + Scale(dy)};
+  }
+  HWND PanelControl(int id) const {
+    const HWND panel = Panel();
+    return panel != nullptr ? GetDlgItem(panel, id) : nullptr;
+  }
+  bool ClickControl(int id) {
+    const HWND control = PanelControl(id);
+    if (control == nullptr || !IsWindowVisible(control)) return false;
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    ClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    return true;
+  }
+  void PointAway() { MoveTo(POINT{GetSystemMetrics(SM_CXSCREEN) - 40, GetSystemMetrics(SM_CYSCREEN) - 40}); }
+  bool Drop(const std::vector<std::wstring>& files);
+  void DragOut(POINT from);
+  bool Shot(const std::string& name);
+
+ private:
+  bool Fail(std::string why) {
+    error_ = std::move(why);
+    return false;
+  }
+  bool Expect(const std::vector<std::string>& w);
+
+  std::wstring out_;
+  PROCESS_INFORMATION process_{};
+  long long host_pid_ = 0;
+  std::string error_;
+};
+
+bool Driver::Start() {
+  if (Running()) return Fail("the program is already running");
+  if (process_.hProcess != nullptr) {
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+    process_ = {};
+  }
+  wchar_t program[MAX_PATH] = {};
+  const DWORD named = GetEnvironmentVariableW(L"NOTCH_DRIVER_PROGRAM", program, MAX_PATH);
+  std::wstring command =
+      L"\"" + (named > 0 && named < MAX_PATH ? std::wstring(program) : ExecutableFolder() + L"\\TemboNotch.exe") +
+      L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
+    process_ = {};
+    return Fail("could not start " + Narrow(command));
+  }
+  host_pid_ = 0;
+  WaitForInputIdle(process_.hProcess, kStartWaitMs);
+  if (!PumpUntil([&] { return !Running() || (Island() != nullptr && IsWindowVisible(Island())); }, kStartWaitMs)) {
+    return Fail("the island window did not appear");
+  }
+  if (!Running()) {
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return Fail("the program ended at start with code " + std::to_string(code));
+  }
+  return true;
+}
+
+Sample Driver::Measure(double seconds) const {
+  Sample s;
+  s.seconds = seconds;
+  GetProcessHandleCount(process_.hProcess, &s.handles);
+  s.gdi = GetGuiResources(process_.hProcess, GR_GDIOBJECTS);
+  s.user = GetGuiResources(process_.hProcess, GR_USEROBJECTS);
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof memory;
+  if (GetProcessMemoryInfo(process_.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
+    s.private_bytes = memory.PrivateUsage;
+    s.working_set = memory.WorkingSetSize;
+  }
+  s.threads = ThreadCount(process_.dwProcessId);
+  return s;
+}
+
+bool Driver::Drop(const std::vector<std::wstring>& files) {
+  const HWND island = Island();
+  if (island == nullptr) return Fail("no island window to drop on");
+  MoveTo(IslandPoint(0, 6));
+  auto* data = new testing::FileDropData(files);
+  testing::DropAfterAWhile source;
+  DWORD effect = DROPEFFECT_NONE;
+  const HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+  data->Release();
+  if (result != DRAGDROP_S_DROP) return Fail("the island did not take the drop");
+  return true;
+}
+
+// Presses on a shelf row and pulls it down and away from the island, as a
+// person drags a file out onto the desktop; the program runs the drag.
+void Driver::DragOut(POINT from) {
+  MoveTo(from);
+  Pump(60);
+  Button(MOUSEEVENTF_LEFTDOWN);
+  Pump(60);
+  for (int step = 1; step <= 6; ++step) {
+    MoveTo(POINT{from.x + step * 8, from.y + step * 40});
+    Pump(40);
+  }
+  Button(MOUSEEVENTF_LEFTUP);
+  Pump(200);
+}
+
+bool Driver::Shot(const std::string& name) {
+  // The island and the panel with a margin, so that the pictures stay small
+  // and show what the stop is about.
+  RECT area{};
+  bool any = false;
+  for (const HWND window : {Island(), Panel()}) {
+    if (window == nullptr || !IsWindowVisible(window)) continue;
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    // The island's window is as large as its largest shape: keep the shape.
+    if (window == Island()) {
+      const std::optional<RECT> dark = DarkBounds(rect);
+      if (!dark) continue;
+      rect = *dark;
+    }
+    if (!any) {
+      area = rect;
+      any = true;
+    } else {
+      UnionRect(&area, &area, &rect);
+    }
+  }
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (!any) area = screen;
+  InflateRect(&area, Scale(24), Scale(24));
+  IntersectRect(&area, &area, &screen);
+  const std::vector<std::uint8_t> pixels = ScreenPixels(area);
+  const std::wstring path = out_ + L"\\" + Wide(name) + L".png";
+  if (!snapshots::WritePng(path, area.right - area.left, area.bottom - area.top, pixels)) {
+    return Fail("could not write " + Narrow(path));
+  }
+  return true;
+}
+
+bool Driver::Expect(const std::vector<std::string>& w) {
+  if (w.size() >= 3 && w[1] == "page") {
+    const auto page = quick::PageFromName(w[2]);
+    if (!page) return Fail("unknown page " + w[2]);
+    const quick::PanelSize size = quick::PageSize(*page, {});
+    int width = 0, height = 0;
+    const bool shown = PumpUntil(
+        [&] {
+          RECT rect{};
+          if (!PanelVisible() || !GetWindowRect(Panel(), &rect)) return false;
+          width = rect.right - rect.left;
+          height = rect.bottom - rect.top;
+          const unsigned dpi = GetDpiForWindow(Panel());
+          return width == quick::ScaleDip(size.w, dpi) && height == quick::ScaleDip(size.h, dpi);
+        },
+        kDefaultWaitMs);
+    if (!shown) {
+      return Fail("the panel does not show page " + w[2] + " (" + std::to_string(width) + " x " +
+                  std::to_string(height) + " px)");
+    }
+    return true;
+  }
+  if (w.size() >= 3 && (w[1] == "control" || w[1] == "control-contains")) {
+    const auto id = ControlId(w[2]);
+    if (!id) return Fail("unknown control " + w[2]);
+    const std::wstring wanted = w.size() >= 4 ? Wide(w[3]) : L"";
+    std::wstring text;
+    const bool found = PumpUntil(
+        [&] {
+          const HWND control = PanelControl(*id);
+          if (control == nullptr || !IsWindowVisible(control)) return false;
+          text = ControlText(control);
+          if (w.size() < 4) return true;
+          return w[1] == "control" ? text == wanted : text.find(wanted) != std::wstring::npos;
+        },
+        kDefaultWaitMs);
+    if (!found) return Fail("control " + w[2] + " shows \"" + Narrow(text) + "\", not \"" + w.at(3 % w.size()) + "\"");
+    return true;
+  }
+  if (w.size() == 4 && w[1] == "island") {
+    // The island's dark shape spans at least W x H DIPs.
+    const auto min_w = ReadWholeNumber(w[2], 0, 4000), min_h = ReadWholeNumber(w[3], 0, 4000);
+    if (!min_w || !min_h) return Fail("expect island W H takes two sizes in DIPs");
+    std::optional<RECT> dark;
+    const bool shown = PumpUntil(
+        [&] {
+          const HWND island = Island();
+          RECT rect{};
+          if (island == nullptr || !IsWindowVisible(island) || !GetWindowRect(island, &rect)) return false;
+          dark = DarkBounds(rect);
+          return dark && dark->right - dark->left >= Scale(static_cast<double>(*min_w)) &&
+                 dark->bottom - dark->top >= Scale(static_cast<double>(*min_h));
+        },
+        kDefaultWaitMs);
+    if (!shown) {
+      const std::string seen =
+          dark ? std::to_string(dark->right - dark->left) + " x " + std::to_string(dark->bottom - dark->top) + " px"
+               : "nothing dark";
+      return Fail("the island is smaller than " + w[2] + " x " + w[3] + " DIPs (" + seen + ")");
+    }
+    return true;
+  }
+  if (w.size() == 4 && w[1] == "list") {
+    const auto id = ControlId(w[2]);
+    const auto least = ReadWholeNumber(w[3], 0, 100000);
+    if (!id || !least) return Fail("expect list NAME COUNT");
+    LRESULT count = 0;
+    const bool filled = PumpUntil(
+        [&] {
+          const HWND list = PanelControl(*id);
+          DWORD_PTR answer = 0;
+          if (list == nullptr || !SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer)) {
+            return false;
+          }
+          count = static_cast<LRESULT>(answer);
+          return count != LB_ERR && count >= *least;
+        },
+        kDefaultWaitMs);
+    if (!filled) return Fail("list " + w[2] + " holds " + std::to_string(count) + " rows, not " + w[3]);
+    return true;
+  }
+  if (w.size() == 2 && w[1] == "panel-hidden") {
+    if (!PumpUntil([&] { return !PanelVisible(); }, kDefaultWaitMs)) return Fail("the panel is still shown");
+    return true;
+  }
+  if (w.size() == 2 && w[1] == "running") {
+    if (!Running()) return Fail("the program is not running");
+    return true;
+  }
+  return Fail("unknown expectation");
+}
+
+bool Driver::Step(const std::vector<std::string>& w) {
+  const std::string& verb = w.front();
+  if (verb == "start") return Start();
+  if (verb == "stop") {
+    const HWND host = FindProcessWindow(L"StandaloneTemboNotchHost", process_.dwProcessId);
+    if (host == nullptr || !PostMessageW(host, WM_CLOSE, 0, 0)) return Fail("no host window to close");
+    WaitForSingleObject(process_.hProcess, kStartWaitMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    if (code != 0) return Fail("the program ended with code " + std::to_string(code));
+    return true;
+  }
+  if (verb == "setting" && w.size() == 3) {
+    const std::wstring path = SettingsPath();
+    CreateDirectoryW(path.substr(0, path.rfind(L'\\')).c_str(), nullptr);
+    if (!WritePrivateProfileStringW(L"Notch", Wide(w[1]).c_str(), Wide(w[2]).c_str(), path.c_str())) {
+      return Fail("could not write the setting " + w[1]);
+    }
+    return true;
+  }
+  if (verb == "forget-settings") {
+    DeleteFileW(SettingsPath().c_str());
+    return true;
+  }
+  if (verb == "key" && w.size() == 2) {
+    const auto keys = ReadKeyChord(w[1]);
+    if (!keys) return Fail("unknown key chord " + w[1]);
+    SendKeys(*keys);
+    Pump(100);
+    return true;
+  }
+  if (verb == "home" && w.size() == 1) {
+    // The panel's Home as a person reaches it: the search hot key, then Back,
+    // with the pointer kept over the panel as it shrinks. Tried again when
+    // the panel slipped away on the way (the island closes it when the
+    // pointer leaves).
+    for (int attempt = 0; attempt < 4; ++attempt) {
+      if (PanelVisible()) {
+        SendKeys({VK_ESCAPE});
+        PumpUntil([&] { return !PanelVisible(); }, kDefaultWaitMs);
+        Pump(600);
+      }
+      SendKeys({VK_MENU, VK_SPACE});
+      if (!PumpUntil([&] { return PanelVisible() && PanelControl(quick::control::kBack) != nullptr; },
+                     kDefaultWaitMs)) {
+        continue;
+      }
+      Pump(400);
+      ClickControl(quick::control::kBack);
+      const bool home = PumpUntil([&] { return PanelVisible() && PanelControl(quick::control::kCustomize) != nullptr; },
+                                  kDefaultWaitMs);
+      if (!home) continue;
+      Step({"point", "panel"});
+      Pump(800);
+      if (PanelVisible() && PanelControl(quick::control::kCustomize) != nullptr) return true;
+    }
+    return Fail("the panel's Home did not stay open");
+  }
+  if (verb == "search" && w.size() == 1) {
+    // The search hot key, pressed again when the panel did not come (the
+    // island may have been busy collapsing).
+    const quick::PanelSize size = quick::PageSize(quick::Page::Search, {});
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      SendKeys({VK_MENU, VK_SPACE});
+      if (PumpUntil(
+              [&] {
+                RECT rect{};
+                if (!PanelVisible() || !GetWindowRect(Panel(), &rect)) return false;
+                const unsigned dpi = GetDpiForWindow(Panel());
+                return rect.right - rect.left == quick::ScaleDip(size.w, dpi) &&
+                       rect.bottom - rect.top == quick::ScaleDip(size.h, dpi);
+              },
+              4000)) {
+        return true;
+      }
+    }
+    return Fail("the search hot key did not open the Search page");
+  }
+  if (verb == "open" && w.size() == 3) {
+    // A page from its Home tile, clicked again from Home when the click was
+    // lost (the panel may have been on its way out or not yet taking input).
+    const auto id = ControlId(w[1]);
+    const auto page = quick::PageFromName(w[2]);
+    if (!id || !page) return Fail("open TILE PAGE");
+    const quick::PanelSize size = quick::PageSize(*page, {});
+    const auto shown = [&] {
+      RECT rect{};
+      if (!PanelVisible() || !GetWindowRect(Panel(), &rect)) return false;
+      const unsigned dpi = GetDpiForWindow(Panel());
+      return rect.right - rect.left == quick::ScaleDip(size.w, dpi) &&
+             rect.bottom - rect.top == quick::ScaleDip(size.h, dpi);
+    };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      if (!Step({"home"})) return false;
+      if (!ClickControl(*id)) continue;
+      if (PumpUntil(shown, 3000)) return true;
+    }
+    return Fail("the tile " + w[1] + " did not open page " + w[2]);
+  }
+  if (verb == "type-into" && w.size() == 3) {
+    // Under Wine the first keys after the panel takes the focus can be lost
+    // while X focus settles; a person sees that and types again.
+    const auto id = ControlId(w[1]);
+    if (!id) return Fail("unknown control " + w[1]);
+    const std::wstring wanted = Wide(w[2]);
+    std::wstring text;
+    for (int attempt = 0; attempt < 4 && text != wanted; ++attempt) {
+      if (!PumpUntil([&] { return ClickControl(*id); }, kDefaultWaitMs)) return Fail("no control " + w[1]);
+      Pump(300);
+      SendKeys({VK_END});
+      for (std::size_t i = ControlText(PanelControl(*id)).size(); i > 0; --i) SendKeys({VK_BACK});
+      Pump(100);
+      TypeText(wanted);
+      Pump(400);
+      text = ControlText(PanelControl(*id));
+    }
+    if (text != wanted) return Fail("control " + w[1] + " shows \"" + Narrow(text) + "\" after typing");
+    return true;
+  }
+  if (verb == "type" && w.size() == 2) {
+    TypeText(Wide(w[1]));
+    Pump(100);
+    return true;
+  }
+  if ((verb == "point" || verb == "click" || verb == "rclick") && w.size() >= 2) {
+    if (w[1] == "away" && verb == "point") {
+      PointAway();
+      Pump(60);
+      return true;
+    }
+    if (w[1] == "island" && w.size() == 4) {
+      const auto dx = ReadWholeNumber(w[2], -2000, 2000), dy = ReadWholeNumber(w[3], -2000, 2000);
+      if (!dx || !dy || Island() == nullptr) return Fail("point/click island DX DY (DIPs from its top centre)");
+      const POINT p = IslandPoint(static_cast<double>(*dx), static_cast<double>(*dy));
+      if (verb == "point") {
+        MoveTo(p);
+      } else {
+        ClickAt(p, verb == "rclick");
+      }
+      Pump(100);
+      return true;
+    }
+    if (w[1] == "panel" && w.size() == 2 && verb == "point") {
+      // Keeps the pointer over the panel as it changes size, as a person's
+      // hand follows it.
+      RECT rect{};
+      if (!PanelVisible() || !GetWindowRect(Panel(), &rect)) return Fail("no panel to point at");
+      MoveTo(POINT{(rect.left + rect.right) / 2, rect.bottom - Scale(8)});
+      Pump(100);
+      return true;
+    }
+    if (w[1] == "panel" && w.size() == 3 && verb == "click") {
+      const auto id = ControlId(w[2]);
+      if (!id) return Fail("unknown control " + w[2]);
+      if (!PumpUntil([&] { return PanelControl(*id) != nullptr && IsWindowVisible(PanelControl(*id)); },
+                     kDefaultWaitMs) ||
+          !ClickControl(*id)) {
+        return Fail("no control " + w[2] + " on the panel to click");
+      }
+      Pump(100);
+      return true;
+    }
+    return Fail("point/click takes island DX DY, panel NAME or away");
+  }
+  if (verb == "drag-out" && w.size() == 3) {
+    const auto dx = ReadWholeNumber(w[1], -2000, 2000), dy = ReadWholeNumber(w[2], -2000, 2000);
+    if (!dx || !dy || Island() == nullptr) return Fail("drag-out DX DY (DIPs from the island's top centre)");
+    DragOut(IslandPoint(static_cast<double>(*dx), static_cast<double>(*dy)));
+    return true;
+  }
+  if (verb == "copy" && w.size() == 2) {
+    if (!PutOnClipboard(Wide(w[1]))) return Fail("could not put the text on the clipboard");
+    Pump(100);
+    return true;
+  }
+  if (verb == "drop" && w.size() >= 2) {
+    std::vector<std::wstring> files;
+    for (std::size_t i = 1; i < w.size(); ++i) files.push_back(Wide(w[i]));
+    return Drop(files);
+  }
+  if (verb == "write-file" && w.size() == 3) {
+    // A file landing in a folder (Downloads), written in one go and closed.
+    std::wstring path = Wide(w[1]);
+    if (path.rfind(L"Downloads\\", 0) == 0) path = KnownFolder(FOLDERID_Downloads) + path.substr(9);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return Fail("could not write " + Narrow(path));
+    DWORD written = 0;
+    WriteFile(file, w[2].data(), static_cast<DWORD>(w[2].size()), &written, nullptr);
+    CloseHandle(file);
+    return true;
+  }
+  if (verb == "wait" && w.size() == 2) {
+    const auto ms = ReadWholeNumber(w[1], 0, 600000);
+    if (!ms) return Fail("wait MS");
+    Pump(static_cast<DWORD>(*ms));
+    return true;
+  }
+  if (verb == "expect" && w.size() >= 2) return Expect(w);
+  if (verb == "shot" && w.size() == 2) return Shot(w[1]);
+  if (verb == "echo") {
+    std::string line;
+    for (std::size_t i = 1; i < w.size(); ++i) line += (i > 1 ? " " : "") + w[i];
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+    return true;
+  }
+  return Fail("unknown step");
+}
+
+int Play(const std::wstring& steps_path, const std::wstring& out_folder) {
+  std::ifstream file(std::filesystem::path(steps_path), std::ios::binary);
+  if (!file) {
+    std::fprintf(stderr, "notch_driver: cannot read %s\n", Narrow(steps_path).c_str());
+    return 2;
+  }
+  Driver driver(out_folder);
+  std::string line;
+  int number = 0;
+  while (std::getline(file, line)) {
+    ++number;
+    const StepLine step = ReadStepLine(line);
+    if (!step.error.empty()) {
+      std::fprintf(stderr, "line %d: %s\n", number, step.error.c_str());
+      return 2;
+    }
+    if (step.words.empty()) continue;
+    if (step.words.front() != "start" && step.words.front() != "setting" && step.words.front() != "forget-settings" &&
+        step.words.front() != "echo" && !driver.Running()) {
+      std::fprintf(stderr, "line %d: %s: the program is not running\n", number, line.c_str());
+      return 1;
+    }
+    if (step.words.front() == "needs" && step.words.size() == 3 && step.words[1] == "control") {
+      // A stop for a control this build's panel may not have yet: without
+      // it the stop (up to the next blank line) is skipped and said so.
+      const auto id = ControlId(step.words[2]);
+      if (!id) {
+        std::fprintf(stderr, "line %d: unknown control %s\n", number, step.words[2].c_str());
+        return 2;
+      }
+      if (driver.PanelControl(*id) == nullptr) {
+        std::printf("skipped at line %d: the panel has no %s control\n", number, step.words[2].c_str());
+        std::fflush(stdout);
+        while (std::getline(file, line) && !ReadStepLine(line).words.empty()) ++number;
+        ++number;
+      }
+      continue;
+    }
+    if (!driver.Step(step.words)) {
+      std::fprintf(stderr, "line %d: %s: %s\n", number, line.c_str(), driver.error().c_str());
+      return 1;
+    }
+  }
+  return 0;
+}
+
+// Seeded random input for `seconds`, sampling once a second into `csv`.
+int Soak(int seconds, unsigned seed, const std::wstring& csv_path, const std::wstring& scratch) {
+  Driver driver(scratch);
+  if (!driver.Start()) {
+    std::fprintf(stderr, "soak: %s\n", driver.error().c_str());
+    return 1;
+  }
+  Pump(2000);  // the island settles before the first sample
+  std::mt19937 random(seed);
+  const auto pick = [&random](unsigned n) { return static_cast<unsigned>(random() % n); };
+  const std::array<const char*, 6> queries = {"note", "calc", "2+2*3", "win", "tembo", "c:\\"};
+  const std::array<int, 9> home_pages = {
+      quick::control::kWiFiPage,    quick::control::kBluetoothPage, quick::control::kSoundPage,
+      quick::control::kDisplayPage, quick::control::kNotchPage,     quick::control::kTimerPage,
+      quick::control::kShelfPage,   quick::control::kClipboardPage, quick::control::kStatisticsPage};
+  std::vector<std::wstring> scratch_files;
+  for (int i = 0; i < 3; ++i) {
+    const std::wstring path = scratch + L"\\soak-" + std::to_wstring(i) + L".txt";
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    scratch_files.push_back(path);
+  }
+
+  const auto act = [&](unsigned kind) {
+    switch (kind) {
+      case 0:  // show or hide the island
+        SendKeys({VK_CONTROL, VK_MENU, 'N'});
+        break;
+      case 1:  // hover, then leave
+        MoveTo(driver.IslandPoint(static_cast<double>(pick(160)) - 80, 10));
+        Pump(static_cast<DWORD>(200 + pick(600)));
+        driver.PointAway();
+        break;
+      case 2:  // click somewhere on the island: expand, its buttons, rows
+        ClickAt(driver.IslandPoint(static_cast<double>(pick(360)) - 180, static_cast<double>(pick(160) + 4)));
+        break;
+      case 3:  // search
+        SendKeys({VK_MENU, VK_SPACE});
+        Pump(300);
+        TypeText(Wide(queries[pick(static_cast<unsigned>(queries.size()))]));
+        Pump(static_cast<DWORD>(200 + pick(400)));
+        SendKeys({VK_ESCAPE});
+        break;
+      case 4:  // a panel page through Home
+        if (driver.PanelVisible() && driver.PanelControl(quick::control::kCustomize) != nullptr) {
+          driver.ClickControl(home_pages[pick(static_cast<unsigned>(home_pages.size()))]);
+        } else {
+          driver.Step({"home"});
+        }
+        break;
+      case 5:
+        PutOnClipboard(L"soak " + std::to_wstring(pick(1000)));
+        break;
+      case 6:
+        driver.Drop({scratch_files[pick(static_cast<unsigned>(scratch_files.size()))]});
+        break;
+      case 7:  // drag a shelf row out
+        driver.DragOut(driver.IslandPoint(static_cast<double>(pick(200)) - 100, static_cast<double>(60 + pick(60))));
+        break;
+      case 8:
+        SendKeys({VK_CAPITAL});
+        break;
+      case 9:  // the Sound page's mute, or the volume keys
+        if (!driver.ClickControl(quick::control::kMute)) {
+          SendKeys({static_cast<WORD>(pick(2) ? VK_VOLUME_UP : VK_VOLUME_DOWN)});
+        }
+        break;
+      case 10:
+        SendKeys({VK_ESCAPE});
+        break;
+      default:
+        driver.PointAway();
+        break;
+    }
+    Pump(static_cast<DWORD>(100 + pick(300)));
+  };
+  constexpr unsigned kActionKinds = 12;
+
+  // A first round of every kind, and of every page, before the clock
+  // starts: first uses fill caches (glyphs, icons, the search index) that
+  // are no leak.
+  for (unsigned kind = 0; kind < kActionKinds; ++kind) act(kind);
+  for (const int page : home_pages) {
+    driver.Step({"home"});
+    driver.ClickControl(page);
+    Pump(800);
+  }
+  SendKeys({VK_ESCAPE});
+  Pump(1000);
+
+  std::ofstream csv(std::filesystem::path(csv_path), std::ios::binary);
+  csv << "seconds,handles,gdi,user,threads,private_kb,working_set_kb,host_rss_kb,host_fds,host_threads\n";
+  // Bounds a minute. Under Wine the handle, GDI, USER and private-byte
+  // figures read 0; the host process's own figures stand in for them.
+  std::array<CountSeries, 9> series = {{
+      {"handles", 20, {}},
+      {"gdi", 10, {}},
+      {"user", 5, {}},
+      {"threads", 6, {}},
+      {"private_kb", 1024, {}},
+      {"working_set_kb", 4096, {}},
+      {"host_rss_kb", 4096, {}},
+      {"host_fds", 10, {}},
+      {"host_threads", 6, {}},
+  }};
+  const ULONGLONG begin = GetTickCount64();
+  ULONGLONG next_sample = begin;
+  int actions = 0;
+  while (GetTickCount64() - begin < static_cast<ULONGLONG>(seconds) * 1000) {
+    if (!driver.Running()) {
+      std::fprintf(stderr, "soak: the program ended after %d actions\n", actions);
+      return 1;
+    }
+    if (GetTickCount64() >= next_sample) {
+      const Sample s = driver.Measure(static_cast<double>(GetTickCount64() - begin) / 1000);
+      const HostFigures host = driver.Host();
+      csv << s.seconds << ',' << s.handles << ',' << s.gdi << ',' << s.user << ',' << s.threads << ','
+          << s.private_bytes / 1024 << ',' << s.working_set / 1024 << ',' << host.rss_kb << ',' << host.fds << ','
+          << host.threads << '\n';
+      csv.flush();
+      const std::array<double, 9> values = {static_cast<double>(s.handles),
+                                            static_cast<double>(s.gdi),
+                                            static_cast<double>(s.user),
+                                            static_cast<double>(s.threads),
+                                            static_cast<double>(s.private_bytes / 1024),
+                                            static_cast<double>(s.working_set / 1024),
+                                            static_cast<double>(host.rss_kb),
+                                            static_cast<double>(host.fds),
+                                            static_cast<double>(host.threads)};
+      for (std::size_t i = 0; i < series.size(); ++i) series[i].samples.push_back(values[i]);
+      // Never a burst of samples to catch up after a long action.
+      next_sample = std::max(next_sample + 1000, GetTickCount64() + 500);
+    }
+    ++actions;
+    act(pick(kActionKinds));
+  }
+  // Caps Lock back as it was found is the person's business; leave it off.
+  if (GetKeyState(VK_CAPITAL) & 1) SendKeys({VK_CAPITAL});
+  std::printf("soak: %d actions in %d s, seed %u\n", actions, seconds, seed);
+  bool growing = false;
+  for (const CountSeries& s : series) {
+    const TrendVerdict verdict = JudgeTrend(s);
+    std::printf("  %-15s slope %+10.2f a minute over the second half (bound %.0f)%s\n", s.name.c_str(),
+                verdict.slope_per_minute, s.bound_per_minute, verdict.growing ? "  GROWING" : "");
+    growing = growing || verdict.growing;
+  }
+  std::fflush(stdout);
+  if (!driver.Running()) {
+    std::fprintf(stderr, "soak: the program ended\n");
+    return 1;
+  }
+  if (!driver.Step({"stop"})) {
+    std::fprintf(stderr, "soak: %s\n", driver.error().c_str());
+    return 1;
+  }
+  return growing ? 1 : 0;
+}
+
+}  // namespace
+}  // namespace notch::driver
+
+int wmain(int argc, wchar_t** argv) {
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  if (FAILED(OleInitialize(nullptr))) return 2;
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  int code = 2;
+  if (command == L"play" && argc == 4) {
+    code = notch::driver::Play(argv[2], argv[3]);
+  } else if (command == L"soak" && argc == 6) {
+    const auto seconds = notch::driver::ReadWholeNumber(notch::WideToUtf8(argv[2]), 1, 7 * 24 * 3600);
+    const auto seed = notch::driver::ReadWholeNumber(notch::WideToUtf8(argv[3]), 0, 0xFFFFFFFF);
+    if (seconds && seed) {
+      code = notch::driver::Soak(static_cast<int>(*seconds), static_cast<unsigned>(*seed), argv[4], argv[5]);
+    }
+  }
+  if (code == 2 && command != L"play" && command != L"soak") {
+    std::fprintf(stderr,
+                 "usage: notch_driver play STEPS OUTDIR\n"
+                 "       notch_driver soak SECONDS SEED CSV SCRATCHDIR\n");
+  }
+  OleUninitialize();
+  return code;
+}
