@@ -127,14 +127,13 @@ class ProgramSound final : public SoundDevices {
   NoOutputs none_;
 };
 
-// The Bluetooth back end adds its tasks here.
-class NoPageWork final : public PageWork {
+// The system work behind the Wi-Fi, Bluetooth and Display pages.
+class ProgramPageWork final : public PageWork {
  public:
   std::optional<TaskBody> RefreshTask(Page page, bool rescan) override {
     if (page == Page::WiFi) {
-      return TaskBody([rescan](const std::atomic<bool>& cancel) {
-        WifiRefresh refresh;
-        refresh.list = wifi::ListNetworks(wifi::NativeWlanApi(), rescan, cancel);
+      return TaskBody([this, rescan](const std::atomic<bool>& cancel) {
+        const WifiRefresh refresh = ReadWifiPage(Radios(), Tethering(), wifi::NativeWlanApi(), rescan, cancel);
         return Continuation([refresh](QuickPanel& panel) { panel.ShowWifi(refresh); });
       });
     }
@@ -196,7 +195,7 @@ QuickControlsWindow* ProgramPanel() {
   static ProgramMedia* media = new ProgramMedia;
   static HostVolume* volume = new HostVolume;
   static ProgramHost* host = new ProgramHost;
-  static NoPageWork* work = new NoPageWork;
+  static ProgramPageWork* work = new ProgramPageWork;
   static ProgramSound* sound = new ProgramSound;
   static QuickControlsWindow* panel = new QuickControlsWindow(
       nullptr, PanelSeams{*island, *media, *volume, *host, *work, WorkerThreadLauncher(), sound});

@@ -48,14 +48,25 @@ void WifiPage::RefreshStarted(QuickPanel& panel, const std::wstring& status) {
   UpdateActionButton(panel);
 }
 
+WifiRefresh ReadWifiPage(radios::RadioSource* radio_source, hotspot::TetheringSource* tethering, wifi::WlanApi& wlan,
+                         bool rescan, const std::atomic<bool>& cancel) {
+  WifiRefresh refresh;
+  if (radio_source != nullptr) refresh.radio_state = radios::ReadRadioState(*radio_source, radios::RadioKind::WiFi);
+  if (tethering != nullptr) refresh.hotspot = hotspot::ReadHotspot(*tethering);
+  refresh.list = wifi::ListNetworks(wlan, rescan, cancel);
+  return refresh;
+}
+
 void WifiPage::ShowRefresh(QuickPanel& panel, const WifiRefresh& refresh) {
   if (const wifi::Network* selected = Selected(panel)) selected_name_ = selected->name;
   networks_ = refresh.list.networks;
   list_status_ = refresh.list.status;
   location_denied_ = refresh.list.location_denied;
-  radio_off_ = refresh.radio_off;
+  radio_off_ = refresh.radio_state == radios::kStateOff;
   refreshing_ = false;
   Refill(panel);
+  panel.radio().SetRadioState(panel, refresh.radio_state);
+  if (refresh.hotspot) panel.radio().HotspotRead(panel, *refresh.hotspot);
   const std::wstring status = wifi::StatusAfterRefresh(refresh_status_, list_status_);
   refresh_status_.clear();
   if (!prompt_.shown()) panel.ShowStatus(status, false);

@@ -3,22 +3,34 @@
 // action on the selected network, the inline key prompt and the connect
 // task. The rules themselves are system/wifi_page's; this joins them to the
 // panel's window, task slot and status line.
+#include <atomic>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "panel/panel_ports.h"
+#include "system/hotspot.h"
+#include "system/radios.h"
 #include "system/wifi_page.h"
+#include "system/wifi_tasks.h"
 
 namespace notch::quick {
 
 class QuickPanel;
 
-// What a refresh of the page hands back.
+// What a refresh of the page hands back: the Wi-Fi radio's state, the
+// hotspot and the networks.
 struct WifiRefresh {
+  std::int32_t radio_state = radios::kStateUnknown;
+  std::optional<hotspot::Snapshot> hotspot;  // nothing without a tethering source
   wifi::ListResult list;
-  bool radio_off = false;  // the Wi-Fi radio is switched off
 };
+
+// The refresh task's work, on a worker thread; either source may be missing.
+WifiRefresh ReadWifiPage(radios::RadioSource* radio_source, hotspot::TetheringSource* tethering, wifi::WlanApi& wlan,
+                         bool rescan, const std::atomic<bool>& cancel);
 
 // The icon drawn beside every network.
 inline constexpr wchar_t kWifiGlyph = L'\uE701';

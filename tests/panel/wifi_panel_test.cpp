@@ -5,6 +5,8 @@
 #include <cwchar>
 
 #include "panel_fakes.h"
+#include "system/fake_radios.h"
+#include "system/fake_wlan.h"
 
 namespace notch::quick {
 namespace {
@@ -260,6 +262,38 @@ TEST_F(WifiPanelTest, ACancelledConnectShowsTheListPlaceholder) {
   panel.Command(control::kAct);
   FinishTasks();
   EXPECT_EQ(window.Text(control::kStatus), L"No nearby networks found.");
+}
+
+// The refresh reads the Wi-Fi radio and the hotspot beside the networks:
+// the toggle tile, the subtitle, the placeholder and the Hotspot tile follow.
+TEST_F(WifiPanelTest, ARefreshCarriesTheRadioAndTheHotspotToTheirTiles) {
+  notch::testing::FakeRadios radio_source;
+  radio_source.radios = {{radios::RadioKind::Bluetooth, radios::kStateOn},
+                         {radios::RadioKind::WiFi, radios::kStateOff}};
+  notch::testing::FakeTethering tethering;
+  tethering.manager.operational = hotspot::kOperationalOn;
+  wifi::testing::FakeWlan wlan;
+  rig.work.body = [&](const std::atomic<bool>& cancel) {
+    const WifiRefresh refresh = ReadWifiPage(&radio_source, &tethering, wlan, false, cancel);
+    return Continuation([refresh](QuickPanel& p) { p.ShowWifi(refresh); });
+  };
+  OpenWifi();
+  EXPECT_TRUE(window.captions[control::kRadioToggle].crossed);
+  EXPECT_EQ(window.Text(control::kSubtitle), L"Wi-Fi is turned off");
+  EXPECT_EQ(window.placeholder, L"Wi-Fi is turned off.");
+  EXPECT_EQ(window.captions[control::kHotspot].subtitle, L"Sharing");
+
+  // Without sources nothing is known: the tile is not crossed and the
+  // Hotspot tile keeps what it showed.
+  rig.work.body = [&](const std::atomic<bool>& cancel) {
+    const WifiRefresh refresh = ReadWifiPage(nullptr, nullptr, wlan, false, cancel);
+    return Continuation([refresh](QuickPanel& p) { p.ShowWifi(refresh); });
+  };
+  panel.Command(control::kRefresh);
+  FinishTasks();
+  EXPECT_FALSE(window.captions[control::kRadioToggle].crossed);
+  EXPECT_EQ(window.Text(control::kSubtitle), L"Not connected");
+  EXPECT_EQ(window.captions[control::kHotspot].subtitle, L"Sharing");
 }
 
 }  // namespace
