@@ -51,7 +51,12 @@ void WifiPage::RefreshStarted(QuickPanel& panel, const std::wstring& status) {
 WifiRefresh ReadWifiPage(radios::RadioSource* radio_source, hotspot::TetheringSource* tethering, wifi::WlanApi& wlan,
                          bool rescan, const std::atomic<bool>& cancel) {
   WifiRefresh refresh;
-  if (radio_source != nullptr) refresh.radio_state = radios::ReadRadioState(*radio_source, radios::RadioKind::WiFi);
+  // A system without the radio interface still lists its networks.
+  try {
+    if (radio_source != nullptr) refresh.radio_state = radios::ReadRadioState(*radio_source, radios::RadioKind::WiFi);
+  } catch (const radios::RadioError&) {
+    refresh.radio_state = radios::kStateUnknown;
+  }
   if (tethering != nullptr) refresh.hotspot = hotspot::ReadHotspot(*tethering);
   refresh.list = wifi::ListNetworks(wlan, rescan, cancel);
   return refresh;

@@ -283,10 +283,12 @@ TEST_F(WifiPanelTest, ARefreshCarriesTheRadioAndTheHotspotToTheirTiles) {
   EXPECT_EQ(window.placeholder, L"Wi-Fi is turned off.");
   EXPECT_EQ(window.captions[control::kHotspot].subtitle, L"Sharing");
 
-  // Without sources nothing is known: the tile is not crossed and the
-  // Hotspot tile keeps what it showed.
+  // A radio interface that fails, or no sources at all: nothing is known, the
+  // tile is not crossed, the Hotspot tile keeps what it showed and the
+  // networks are still listed.
+  radio_source.fails = true;
   rig.work.body = [&](const std::atomic<bool>& cancel) {
-    const WifiRefresh refresh = ReadWifiPage(nullptr, nullptr, wlan, false, cancel);
+    const WifiRefresh refresh = ReadWifiPage(&radio_source, nullptr, wlan, false, cancel);
     return Continuation([refresh](QuickPanel& p) { p.ShowWifi(refresh); });
   };
   panel.Command(control::kRefresh);
@@ -294,6 +296,7 @@ TEST_F(WifiPanelTest, ARefreshCarriesTheRadioAndTheHotspotToTheirTiles) {
   EXPECT_FALSE(window.captions[control::kRadioToggle].crossed);
   EXPECT_EQ(window.Text(control::kSubtitle), L"Not connected");
   EXPECT_EQ(window.captions[control::kHotspot].subtitle, L"Sharing");
+  EXPECT_EQ(window.Text(control::kStatus), L"No Wi-Fi adapter found.");
 }
 
 }  // namespace

@@ -33,6 +33,9 @@
 #include "win/file_drop_data.h"
 
 namespace notch::driver {
+
+// The shortest soak whose count trends decide its verdict.
+constexpr int kTrendJudgedSeconds = 600;
 namespace {
 
 constexpr DWORD kStartWaitMs = 30000;
@@ -1061,6 +1064,12 @@ int Soak(int seconds, unsigned seed, const std::wstring& csv_path, const std::ws
   if (!driver.Step({"stop"})) {
     std::fprintf(stderr, "soak: %s\n", driver.error().c_str());
     return 1;
+  }
+  // A short run is mostly first use (pages, DLLs, caches warming up), so its
+  // slopes are shown but only a run of kTrendJudgedSeconds or more fails on them.
+  if (growing && seconds < kTrendJudgedSeconds) {
+    std::printf("soak: %d s is too short to tell growth from warming up; the trend is not judged\n", seconds);
+    return 0;
   }
   return growing ? 1 : 0;
 }
