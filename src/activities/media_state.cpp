@@ -18,4 +18,10 @@ bool SetLyricsQuery(MediaState& state, std::optional<LyricsQuery> query) {
   return true;
 }
 
+void StopLyricsWorkers(MediaState& state) {
+  std::lock_guard lock(state.mutex);
+  state.lyrics_workers_stopping = true;
+  state.lyrics_wake.notify_all();
+}
+
 }  // namespace notch

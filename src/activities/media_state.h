@@ -37,9 +37,11 @@ struct MediaState {
   // generation, so that a worker can tell that its search became stale.
   std::optional<LyricsQuery> lyrics_query;
   std::uint64_t lyrics_generation = 0;
-  // Wakes the lyrics workers after each change of generation; "any" so that
-  // a worker's wait can also end on a stop request.
-  std::condition_variable_any lyrics_wake;
+  // Wakes the lyrics workers after each change of generation and when they
+  // are told to stop. A plain flag rather than a stop token: MinGW's
+  // libstdc++ can deadlock a stop callback that runs while its waiter wakes.
+  std::condition_variable lyrics_wake;
+  bool lyrics_workers_stopping = false;
 };
 
 MediaState& SharedMediaState();
@@ -48,5 +50,8 @@ MediaState& SharedMediaState();
 // becomes active: the generation moves on, the published lyrics are dropped
 // and the workers are woken. Returns whether anything changed.
 bool SetLyricsQuery(MediaState& state, std::optional<LyricsQuery> query);
+
+// Without `mutex` held. Each lyrics worker returns after the search it is in.
+void StopLyricsWorkers(MediaState& state);
 
 }  // namespace notch

@@ -27,14 +27,14 @@ LyricsWorker::LyricsWorker(const LyricsWorkerPorts& ports, LyricsWorkerRole role
       http_{ports.transport, ports.clock},
       next_allowed_ms_(role_.providers.size(), 0) {}
 
-std::optional<std::uint64_t> LyricsWorker::HandleNextQuery(std::stop_token stop) {
+std::optional<std::uint64_t> LyricsWorker::HandleNextQuery() {
   std::optional<LyricsQuery> query;
   {
     MediaState& media = ports_.media;
     std::unique_lock lock(media.mutex);
-    if (!media.lyrics_wake.wait(lock, stop, [&] { return media.lyrics_generation != generation_; })) {
-      return std::nullopt;
-    }
+    media.lyrics_wake.wait(lock,
+                           [&] { return media.lyrics_workers_stopping || media.lyrics_generation != generation_; });
+    if (media.lyrics_workers_stopping) return std::nullopt;
     generation_ = media.lyrics_generation;
     query = media.lyrics_query;
   }
@@ -42,8 +42,8 @@ std::optional<std::uint64_t> LyricsWorker::HandleNextQuery(std::stop_token stop)
   return generation_;
 }
 
-void LyricsWorker::Run(std::stop_token stop) {
-  while (HandleNextQuery(stop)) {
+void LyricsWorker::Run() {
+  while (HandleNextQuery()) {
   }
 }
 
@@ -106,9 +106,14 @@ LyricsWorkerPool::LyricsWorkerPool(LyricsWorkerPorts ports, const ServiceSetting
 bool LyricsWorkerPool::Start() {
   if (started_.exchange(true)) return false;
   for (const std::unique_ptr<LyricsWorker>& worker : workers_) {
-    threads_.emplace_back([&worker = *worker](std::stop_token stop) { worker.Run(std::move(stop)); });
+    threads_.emplace_back([&worker = *worker] { worker.Run(); });
   }
   return true;
+}
+
+LyricsWorkerPool::~LyricsWorkerPool() {
+  StopLyricsWorkers(ports_.media);
+  for (std::thread& thread : threads_) thread.join();
 }
 
 }  // namespace notch::lyrics

@@ -11,7 +11,6 @@
 #include <memory>
 #include <optional>
 #include <span>
-#include <stop_token>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -54,9 +53,10 @@ class LyricsWorker {
   LyricsWorker(const LyricsWorkerPorts& ports, LyricsWorkerRole role);
 
   // Waits for a generation other than the one last handled and serves its
-  // query. Returns that generation, or nothing when `stop` came first.
-  std::optional<std::uint64_t> HandleNextQuery(std::stop_token stop);
-  void Run(std::stop_token stop);
+  // query. Returns that generation, or nothing once the workers are told to
+  // stop (StopLyricsWorkers).
+  std::optional<std::uint64_t> HandleNextQuery();
+  void Run();
 
  private:
   void Serve(const LyricsQuery& query);
@@ -83,12 +83,15 @@ class LyricsWorkerPool {
 
   // Destroying the pool stops its threads, each after the search it is in,
   // and waits for them. The program's pool is never destroyed.
+  ~LyricsWorkerPool();
+  LyricsWorkerPool(const LyricsWorkerPool&) = delete;
+  LyricsWorkerPool& operator=(const LyricsWorkerPool&) = delete;
 
  private:
   LyricsWorkerPorts ports_;
   std::vector<std::unique_ptr<LyricsWorker>> workers_;
   std::atomic<bool> started_{false};
-  std::vector<std::jthread> threads_;  // last, so that they stop before the workers go
+  std::vector<std::thread> threads_;
 };
 
 }  // namespace notch::lyrics

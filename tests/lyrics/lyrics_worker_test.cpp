@@ -30,12 +30,8 @@ class LyricsWorkerTest : public ::testing::Test {
     std::lock_guard lock(media_.mutex);
     SetLyricsQuery(media_, query);
   }
-  // Serves the query published last; never waits, as a stop is already due.
-  void Serve(LyricsWorker& worker) {
-    std::stop_source stopped;
-    stopped.request_stop();
-    EXPECT_TRUE(worker.HandleNextQuery(stopped.get_token()));
-  }
+  // Serves the query published last; never waits, as its generation is new.
+  void Serve(LyricsWorker& worker) { EXPECT_TRUE(worker.HandleNextQuery()); }
   void PublishAndServe(LyricsWorker& worker, const LyricsQuery& query) {
     Publish(query);
     Serve(worker);
@@ -78,6 +74,14 @@ TEST_F(LyricsWorkerTest, PublishesEachBetterSheetAndStopsAtWordSyncedLyrics) {
   PublishAndServe(worker, kSong);
   EXPECT_EQ(KindOf(Shown().get()), SheetKind::WordSynced);
   EXPECT_EQ(RequestsTo(ProviderId::LyricsPlus), 2);
+}
+
+TEST_F(LyricsWorkerTest, AStoppedWorkerLeavesAWaitingQueryUnasked) {
+  LyricsWorker worker = MakeWorker(1);
+  Publish(kSong);
+  StopLyricsWorkers(media_);
+  EXPECT_FALSE(worker.HandleNextQuery());
+  EXPECT_EQ(transport_.requests().size(), 0u);
 }
 
 TEST_F(LyricsWorkerTest, WordSyncedLyricsShownElsewhereEndTheSearchUncached) {

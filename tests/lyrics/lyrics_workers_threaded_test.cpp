@@ -87,8 +87,8 @@ class LyricsWorkersThreadedTest : public ::testing::Test {
       workers_.push_back(std::make_unique<LyricsWorker>(ports_, std::move(role)));
     }
     for (std::size_t i = 0; i < workers_.size(); ++i) {
-      threads_.emplace_back([this, i](std::stop_token stop) {
-        while (const std::optional<std::uint64_t> generation = workers_[i]->HandleNextQuery(stop)) {
+      threads_.emplace_back([this, i] {
+        while (const std::optional<std::uint64_t> generation = workers_[i]->HandleNextQuery()) {
           std::lock_guard lock(handled_mutex_);
           handled_[i] = *generation;
           handled_changed_.notify_all();
@@ -98,6 +98,8 @@ class LyricsWorkersThreadedTest : public ::testing::Test {
   }
   ~LyricsWorkersThreadedTest() override {
     for (auto& [host, gate] : gates_) gate.Open();
+    StopLyricsWorkers(media_);
+    for (std::thread& thread : threads_) thread.join();
   }
 
   Gate& Hold(const std::wstring& host) {
@@ -138,7 +140,7 @@ class LyricsWorkersThreadedTest : public ::testing::Test {
   std::condition_variable handled_changed_;
   std::array<std::uint64_t, kLyricsWorkerCount> handled_{};
   std::vector<std::unique_ptr<LyricsWorker>> workers_;
-  std::vector<std::jthread> threads_;  // last: they stop before the rest goes
+  std::vector<std::thread> threads_;
 };
 
 TEST_F(LyricsWorkersThreadedTest, RacingWorkersShowPlainThenLineSyncedThenWordSynced) {
