@@ -18,9 +18,28 @@
 namespace notch {
 namespace {
 
-TEST(QuickControlsProcessTest, SearchHotKeyOpensSearchAndEscClosesIt) {
+class QuickControlsProcessTest : public ::testing::Test {
+ protected:
+  // The tray menu, then the keys its loop reads (Quick Controls is the third
+  // item from the bottom): the panel on Home, or null when it never shows.
+  HWND OpenHomeFromTheTray() {
+    const HWND host = program.HostWindow();
+    if (host == nullptr) return nullptr;
+    PostMessageW(host, host_message::kTrayIcon, 1, WM_RBUTTONUP);
+    for (const WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageW(host, WM_KEYDOWN, key, 0);
+    HWND panel = nullptr;
+    const bool shown = testing::PumpUntil([&] {
+      panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());
+      return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kCustomize) != nullptr;
+    });
+    return shown ? panel : nullptr;
+  }
+
   testing::ScopedSettingsFile defaults;
   testing::TemboNotchProcess program;
+};
+
+TEST_F(QuickControlsProcessTest, SearchHotKeyOpensSearchAndEscClosesIt) {
   ASSERT_TRUE(program.started());
   ASSERT_TRUE(program.WaitUntilIdle());
   const HWND island = testing::FindProcessWindow(L"ShellIlha", program.id());
@@ -53,22 +72,11 @@ TEST(QuickControlsProcessTest, SearchHotKeyOpensSearchAndEscClosesIt) {
   EXPECT_EQ(program.Close(), 0u);
 }
 
-TEST(QuickControlsProcessTest, TrayItemOpensHomeAndEscReturnsTheIslandToMedia) {
-  testing::ScopedSettingsFile defaults;
-  testing::TemboNotchProcess program;
+TEST_F(QuickControlsProcessTest, TrayItemOpensHomeAndEscReturnsTheIslandToMedia) {
   ASSERT_TRUE(program.started());
   ASSERT_TRUE(program.WaitUntilIdle());
-  const HWND host = program.HostWindow();
-  ASSERT_NE(host, nullptr);
-  // The tray menu, then the keys its loop reads: Quick Controls is the third
-  // item from the bottom.
-  PostMessageW(host, host_message::kTrayIcon, 1, WM_RBUTTONUP);
-  for (const WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageW(host, WM_KEYDOWN, key, 0);
-  HWND panel = nullptr;
-  ASSERT_TRUE(testing::PumpUntil([&] {
-    panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());
-    return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kCustomize) != nullptr;
-  }));
+  const HWND panel = OpenHomeFromTheTray();
+  ASSERT_NE(panel, nullptr);
   EXPECT_EQ(GetDlgItem(panel, quick::control::kBack), nullptr);  // Home has no header
   const HWND island = testing::FindProcessWindow(L"ShellIlha", program.id());
   const quick::PanelSize size = quick::PageSize(quick::Page::Home, {});
@@ -85,20 +93,11 @@ TEST(QuickControlsProcessTest, TrayItemOpensHomeAndEscReturnsTheIslandToMedia) {
 
 // The Wi-Fi page in the program: Wine's wlanapi has no interface, so the
 // page's refresh ends with "No Wi-Fi adapter found." and the program runs on.
-TEST(QuickControlsProcessTest, WifiPageWithoutAnAdapterSaysSoAndTheProgramRunsOn) {
-  testing::ScopedSettingsFile defaults;
-  testing::TemboNotchProcess program;
+TEST_F(QuickControlsProcessTest, WifiPageWithoutAnAdapterSaysSoAndTheProgramRunsOn) {
   ASSERT_TRUE(program.started());
   ASSERT_TRUE(program.WaitUntilIdle());
-  const HWND host = program.HostWindow();
-  ASSERT_NE(host, nullptr);
-  PostMessageW(host, host_message::kTrayIcon, 1, WM_RBUTTONUP);
-  for (const WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageW(host, WM_KEYDOWN, key, 0);
-  HWND panel = nullptr;
-  ASSERT_TRUE(testing::PumpUntil([&] {
-    panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());
-    return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kWiFiPage) != nullptr;
-  }));
+  const HWND panel = OpenHomeFromTheTray();
+  ASSERT_NE(panel, nullptr);
   PostMessageW(GetDlgItem(panel, quick::control::kWiFiPage), BM_CLICK, 0, 0);
   const auto status = [&] {
     wchar_t text[128] = {};
@@ -116,21 +115,12 @@ TEST(QuickControlsProcessTest, WifiPageWithoutAnAdapterSaysSoAndTheProgramRunsOn
 
 // The Sound page in the program lists the sound server's output through the
 // host's audio binding, marked as the default and selected.
-TEST(QuickControlsProcessTest, SoundPageListsTheDefaultOutputThroughTheHostsBinding) {
+TEST_F(QuickControlsProcessTest, SoundPageListsTheDefaultOutputThroughTheHostsBinding) {
   if (testing::SoundServerState() != "running") GTEST_SKIP() << "no sound server";
-  testing::ScopedSettingsFile defaults;
-  testing::TemboNotchProcess program;
   ASSERT_TRUE(program.started());
   ASSERT_TRUE(program.WaitUntilIdle());
-  const HWND host = program.HostWindow();
-  ASSERT_NE(host, nullptr);
-  PostMessageW(host, host_message::kTrayIcon, 1, WM_RBUTTONUP);
-  for (const WPARAM key : {VK_UP, VK_UP, VK_UP, VK_RETURN}) PostMessageW(host, WM_KEYDOWN, key, 0);
-  HWND panel = nullptr;
-  ASSERT_TRUE(testing::PumpUntil([&] {
-    panel = testing::FindProcessWindow(L"TemboNotchQuickControls", program.id());
-    return panel != nullptr && IsWindowVisible(panel) && GetDlgItem(panel, quick::control::kSoundPage) != nullptr;
-  }));
+  const HWND panel = OpenHomeFromTheTray();
+  ASSERT_NE(panel, nullptr);
   PostMessageW(GetDlgItem(panel, quick::control::kSoundPage), BM_CLICK, 0, 0);
   HWND list = nullptr;
   ASSERT_TRUE(testing::PumpUntil([&] {

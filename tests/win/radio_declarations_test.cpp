@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <objbase.h>
 
+#include "published_iids.h"
 #include "winrt/device_enumeration_win.h"
 #include "winrt/networking_win.h"
 #include "winrt/radios_win.h"
@@ -12,17 +12,8 @@
 namespace notch::winrt {
 namespace {
 
-GUID Published(const wchar_t* text) {
-  GUID iid{};
-  EXPECT_EQ(IIDFromString(text, &iid), S_OK) << text;
-  return iid;
-}
-
 TEST(RadioDeclarationsTest, InterfacesCarryTheirPublishedIids) {
-  const struct {
-    GUID declared;
-    const wchar_t* published;
-  } cases[] = {
+  testing::ExpectPublishedIids({
       {IRadio::Iid(), L"{252118df-b33e-416a-875f-1cf38ae2d83e}"},
       {IRadioStatics::Iid(), L"{5fb6a12e-67cb-46ae-aae9-65919f86eff4}"},
       {IDeviceInformation::Iid(), L"{aba0fb95-4398-489d-8e44-e6130927011f}"},
@@ -40,16 +31,12 @@ TEST(RadioDeclarationsTest, InterfacesCarryTheirPublishedIids) {
       {INetworkOperatorTetheringManagerStatics2::Iid(), L"{5b235412-35f0-49e7-9b08-16d278fbaa42}"},
       {INetworkOperatorTetheringAccessPointConfiguration::Iid(), L"{0bcc0284-412e-403d-acc6-b757e34774a4}"},
       {INetworkOperatorTetheringOperationResult::Iid(), L"{ebd203a1-01ba-476d-b4b3-bf3d12c8f80c}"},
-  };
-  for (const auto& c : cases) EXPECT_TRUE(IsEqualGUID(c.declared, Published(c.published))) << c.published;
+  });
 }
 
 // The values the Windows SDK headers publish for these instances.
 TEST(RadioDeclarationsTest, GenericInstancesCarryTheirPublishedIids) {
-  const struct {
-    GUID computed;
-    const wchar_t* published;
-  } cases[] = {
+  testing::ExpectPublishedIids({
       {RadioAccessRequest::Iid(), L"{21fb30ef-072f-502c-9898-d0c3b2cd9ac5}"},
       {RadioAccessRequest::CompletedHandler::Iid(), L"{bd248e73-f05f-574c-ae3d-9b95c4bf282a}"},
       {RadioList::Iid(), L"{65066c36-090b-5466-b8e5-e7565dc34175}"},
@@ -61,8 +48,7 @@ TEST(RadioDeclarationsTest, GenericInstancesCarryTheirPublishedIids) {
       {PairingRequest::CompletedHandler::Iid(), L"{7ee0247f-5f57-5cb2-b40e-18b5a211d6c3}"},
       {PropertyNames::Iid(), L"{e2fcc7c1-3bfc-5a0b-b2b0-72e769d1cb7e}"},
       {PropertyMap::Iid(), L"{bb78502a-f79d-54fa-92c9-90c5039fdf7e}"},
-  };
-  for (const auto& c : cases) EXPECT_TRUE(IsEqualGUID(c.computed, Published(c.published))) << c.published;
+  });
 }
 
 }  // namespace

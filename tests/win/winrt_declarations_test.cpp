@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <objbase.h>
 
+#include "published_iids.h"
 #include "winrt/media_control_win.h"
 #include "winrt/notifications_win.h"
 #include "winrt/storage_streams_win.h"
@@ -10,18 +10,8 @@
 namespace notch::winrt {
 namespace {
 
-// Compared through Windows' own GUID reader, so the check does not rest on ours.
-GUID Published(const wchar_t* text) {
-  GUID iid{};
-  EXPECT_EQ(IIDFromString(text, &iid), S_OK) << text;
-  return iid;
-}
-
 TEST(WinrtDeclarationsTest, InterfacesCarryTheirPublishedIids) {
-  const struct {
-    GUID declared;
-    const wchar_t* published;
-  } cases[] = {
+  testing::ExpectPublishedIids({
       {IGlobalSystemMediaTransportControlsSessionManagerStatics::Iid(), L"{2050c4ee-11a0-57de-aed7-c97c70338245}"},
       {IGlobalSystemMediaTransportControlsSessionManager::Iid(), L"{cace8eac-e86e-504a-ab31-5ff8ff1bce49}"},
       {IGlobalSystemMediaTransportControlsSession::Iid(), L"{7148c835-9b14-5ae2-ab85-dc9b1c14e1a8}"},
@@ -46,16 +36,12 @@ TEST(WinrtDeclarationsTest, InterfacesCarryTheirPublishedIids) {
       {IAdaptiveNotificationText::Iid(), L"{46d4a3be-609a-4326-a40b-bfde872034a3}"},
       {IAppInfo::Iid(), L"{cf7f59b3-6a09-4de8-a6c0-5792d56880d1}"},
       {IAppDisplayInfo::Iid(), L"{1aeb1103-e4d4-41aa-a4f6-c4a276e79eac}"},
-  };
-  for (const auto& c : cases) EXPECT_TRUE(IsEqualGUID(c.declared, Published(c.published))) << c.published;
+  });
 }
 
 // The values the Windows SDK headers publish for these instances.
 TEST(WinrtDeclarationsTest, GenericInstancesCarryTheirPublishedIids) {
-  const struct {
-    GUID computed;
-    const wchar_t* published;
-  } cases[] = {
+  testing::ExpectPublishedIids({
       {SessionManagerRequest::Iid(), L"{3eec115e-7346-5c27-8c5f-da78514a277b}"},
       {SessionManagerRequest::CompletedHandler::Iid(), L"{10f0074e-923d-5510-8f4a-dde37754ca0e}"},
       {MediaPropertiesRequest::Iid(), L"{b185e6f3-e0d8-51cb-913f-c98d48c93c46}"},
@@ -75,8 +61,7 @@ TEST(WinrtDeclarationsTest, GenericInstancesCarryTheirPublishedIids) {
       {UserNotificationsRequest::Iid(), L"{bf7f3d3c-230f-54ea-ad74-0cf6c55cd8d1}"},
       {UserNotificationsRequest::CompletedHandler::Iid(), L"{9e42ed08-45b3-5643-b5c7-b216f5781594}"},
       {AdaptiveNotificationTextList::Iid(), L"{b60de92b-4e12-55af-b42f-afe2d70ba278}"},
-  };
-  for (const auto& c : cases) EXPECT_TRUE(IsEqualGUID(c.computed, Published(c.published))) << c.published;
+  });
 }
 
 }  // namespace
