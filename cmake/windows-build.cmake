@@ -105,8 +105,10 @@ set_tests_properties(sound_server_start PROPERTIES FIXTURES_SETUP sound_server)
 set_tests_properties(sound_server_stop PROPERTIES FIXTURES_CLEANUP sound_server)
 string(REPLACE "/" "\\" _sound_server_windows_folder "Z:${_sound_server_folder}")
 
+# A slow (shared, loaded) machine runs the suite in five minutes or more; a
+# hanging test is named and stopped by the suite's own watchdog long before this limit.
 add_test(NAME notch_win_tests COMMAND notch_win_tests --gtest_brief=1)
-set_tests_properties(notch_win_tests PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED "lyrics_services;sound_server"
+set_tests_properties(notch_win_tests PROPERTIES TIMEOUT 1500 FIXTURES_REQUIRED "lyrics_services;sound_server"
                      ENVIRONMENT "NOTCH_LYRICS_SERVICES=${_lyrics_services_windows_folder};PULSE_SERVER=unix:${_sound_server_folder}/native;NOTCH_SOUND_SERVER=${_sound_server_windows_folder}")
 add_test(NAME notch_win_tests_without_sound_server COMMAND notch_win_tests --gtest_brief=1 --gtest_filter=CoreAudio*)
 set_tests_properties(notch_win_tests_without_sound_server PROPERTIES TIMEOUT 120

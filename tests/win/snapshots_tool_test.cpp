@@ -33,7 +33,7 @@ class SnapshotsToolTest : public ::testing::Test {
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
       return;
     }
-    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0)
+    if (WaitForSingleObject(process.hProcess, 200000) == WAIT_OBJECT_0)
       GetExitCodeProcess(process.hProcess, &exit_code_);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
