@@ -25,18 +25,51 @@ constexpr std::size_t kRejected = std::string_view::npos;
 // Background vocals, translations and romanisations are not sung lyrics.
 constexpr std::string_view kSkippedRoles[] = {"x-bg", "x-translation", "x-roman"};
 
-bool IsXmlWhitespace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// What a byte may end or begin, looked up in one table.
+enum ByteClass : std::uint8_t {
+  kSpace = 1,              // XML whitespace
+  kEndsElementName = 2,    // whitespace and the markup that may follow a name; "?", "=" and "<" are errors there
+  kEndsAttributeName = 4,  // as an element name, and "!"
+  kEndsEndTagName = 8,     // end tags are matched by a name that stops at fewer characters
+  kStopsText = 16,         // "<", "&" and control characters other than whitespace
+  kStopsValue = 32,        // "&", "<", the quotes and control characters other than whitespace
+};
 
-// An element name ends at whitespace or at the markup that may follow it; it
-// may hold none of "?", "=" and "<" either.
-bool EndsElementName(char c) { return IsXmlWhitespace(c) || c == '/' || c == '>' || c == '?' || c == '=' || c == '<'; }
+constexpr std::array<std::uint8_t, 256> ByteClasses() {
+  std::array<std::uint8_t, 256> classes{};
+  for (const char c : {' ', '\t', '\n', '\r'}) {
+    classes[static_cast<unsigned char>(c)] |= kSpace | kEndsElementName | kEndsAttributeName | kEndsEndTagName;
+  }
+  for (const char c : {'/', '>', '?', '=', '<'}) classes[static_cast<unsigned char>(c)] |= kEndsElementName;
+  for (const char c : {'/', '>', '?', '=', '<', '!'}) classes[static_cast<unsigned char>(c)] |= kEndsAttributeName;
+  for (const char c : {'/', '>', '=', '<'}) classes[static_cast<unsigned char>(c)] |= kEndsEndTagName;
+  for (unsigned c = 0; c < 0x20; ++c) {
+    if ((classes[c] & kSpace) == 0) classes[c] |= kStopsText | kStopsValue;
+  }
+  for (const char c : {'<', '&'}) classes[static_cast<unsigned char>(c)] |= kStopsText | kStopsValue;
+  for (const char c : {'"', '\''}) classes[static_cast<unsigned char>(c)] |= kStopsValue;
+  return classes;
+}
 
-// An attribute name ends at whitespace or "="; it may hold none of the rest.
-bool EndsAttributeName(char c) { return EndsElementName(c) || c == '!'; }
+constexpr std::array<std::uint8_t, 256> kByteClasses = ByteClasses();
 
-// End tags are matched by this name, which stops at fewer characters than an
-// element name; a name that differs from the open element's is an error.
-bool EndsEndTagName(char c) { return IsXmlWhitespace(c) || c == '=' || c == '/' || c == '>' || c == '<'; }
+bool Is(char c, ByteClass byte_class) { return (kByteClasses[static_cast<unsigned char>(c)] & byte_class) != 0; }
+
+bool IsXmlWhitespace(char c) { return Is(c, kSpace); }
+
+// Equality without a library call: the names compared are a few bytes long.
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
+template <std::size_t N>
+bool SameName(std::string_view a, const char (&literal)[N]) {
+  return a.size() == N - 1 && std::memcmp(a.data(), literal, N - 1) == 0;
+}
 
 bool IsXmlCharacter(std::uint32_t c) {
   return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
@@ -48,15 +81,16 @@ struct Reference {
   char32_t character = 0;
 };
 
-// The reference whose "&" is at `at`, ending before `limit`: one of the five
-// predefined entities or a reference to a character XML allows.
-Reference ReadReference(std::string_view xml, std::size_t at, std::size_t limit) {
+// The reference whose "&" is at `at`: one of the five predefined entities or
+// a reference to a character XML allows. None of them holds markup or a
+// quote, so one that would run past the end of its text is rejected.
+Reference ReadReference(std::string_view xml, std::size_t at) {
   struct Entity {
     std::string_view name;
     char32_t character;
   };
   constexpr Entity kPredefined[] = {{"lt;", U'<'}, {"gt;", U'>'}, {"amp;", U'&'}, {"apos;", U'\''}, {"quot;", U'"'}};
-  const std::string_view rest = xml.substr(at + 1, limit - at - 1);
+  const std::string_view rest = xml.substr(at + 1);
   for (const Entity& entity : kPredefined) {
     if (rest.starts_with(entity.name)) return {at + 1 + entity.name.size(), entity.character};
   }
@@ -135,6 +169,15 @@ struct OpenElement {
   Closes closes = Closes::Element;
 };
 
+struct Binding {
+  std::string_view prefix;
+  std::string_view space;
+  bool ttml = false;  // space is TTML's
+};
+
+// The namespace of an element as far as reading it goes.
+enum class Space { Undeclared, Ttml, Other };
+
 // What an element's attributes hold besides plain names.
 enum class Attributes { Rejected, Plain, SomePrefixed };
 
@@ -151,14 +194,7 @@ class TtmlParse {
     std::size_t i = xml_.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     const std::size_t size = xml_.size();
     while (i < size) {
-      if (xml_[i] != '<') {
-        const void* found = std::memchr(xml_.data() + i, '<', size - i);
-        const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - xml_.data()) : size;
-        if (!(open_count_ > 0 ? Text(i, end) : OnlyWhitespace(i, end))) return false;
-        i = end;
-        continue;
-      }
-      i = Markup(i);
+      i = xml_[i] != '<' ? (open_count_ > 0 ? Text(i) : PastWhitespace(i)) : Markup(i);
       if (i == kRejected) return false;
     }
     return root_seen_ && open_count_ == 0;
@@ -169,6 +205,12 @@ class TtmlParse {
  private:
   // The offset just past the markup that begins at `open`, or kRejected.
   std::size_t Markup(std::size_t open) {
+    const char kind = open + 1 < xml_.size() ? xml_[open + 1] : '\0';
+    if (kind == '/') return EndTag(open);
+    if (kind != '!' && kind != '?') {
+      if (open_count_ == 0 && root_seen_) return kRejected;
+      return StartTag(open);
+    }
     const std::string_view markup = xml_.substr(open);
     if (markup.starts_with("<!--")) return PastTerminator(open + 4, "-->");
     if (markup.starts_with("<![CDATA[")) {
@@ -178,11 +220,8 @@ class TtmlParse {
       if (Appending() && !AppendText(xml_.substr(open + 9, end - open - 9))) return kRejected;
       return end + 3;
     }
-    if (markup.starts_with("<!")) return kRejected;  // a document type declaration among others
-    if (markup.starts_with("<?")) return PastTerminator(open + 2, "?>");
-    if (markup.starts_with("</")) return EndTag(open);
-    if (open_count_ == 0 && root_seen_) return kRejected;
-    return StartTag(open);
+    if (kind == '!') return kRejected;  // a document type declaration among others
+    return PastTerminator(open + 2, "?>");
   }
 
   std::size_t PastTerminator(std::size_t from, std::string_view terminator) const {
@@ -195,65 +234,66 @@ class TtmlParse {
     return i;
   }
 
-  // Outside the root element only whitespace may stand.
-  bool OnlyWhitespace(std::size_t from, std::size_t to) const {
-    for (std::size_t i = from; i < to; ++i) {
-      if (!IsXmlWhitespace(xml_[i])) return false;
-    }
-    return true;
+  // Outside the root element only whitespace may stand before markup.
+  std::size_t PastWhitespace(std::size_t from) const {
+    const std::size_t end = SkipWhitespace(from);
+    return end == xml_.size() || xml_[end] == '<' ? end : kRejected;
   }
 
   bool Appending() const { return line_ != nullptr && ignored_depth_ == 0; }
 
-  // Text inside the root: every "&" begins a reference and no control
-  // character other than whitespace stands there. Within a line it joins the
-  // line's text, piece by piece between the references.
-  bool Text(std::size_t from, std::size_t to) {
+  // Text inside the root, up to the next markup: every "&" begins a
+  // reference and no control character other than whitespace stands there.
+  // Within a line it joins the line's text, piece by piece between the
+  // references. The offset where the text ends, or kRejected.
+  std::size_t Text(std::size_t from) {
     const bool appending = Appending();
+    const std::size_t size = xml_.size();
     std::size_t piece = from;
-    for (std::size_t i = from; i < to; ++i) {
+    std::size_t i = from;
+    for (; i < size; ++i) {
       const char c = xml_[i];
-      if (static_cast<unsigned char>(c) >= 0x20) {
-        if (c != '&') continue;
-        const Reference reference = ReadReference(xml_, i, to);
-        if (reference.end == kRejected) return false;
-        if (appending && !(AppendText(xml_.substr(piece, i - piece)) && AppendCharacter(reference.character))) {
-          return false;
-        }
-        piece = reference.end;
-        i = reference.end - 1;
-      } else if (!IsXmlWhitespace(c)) {
-        return false;
+      if (!Is(c, kStopsText)) continue;
+      if (c == '<') break;
+      if (c != '&') return kRejected;
+      const Reference reference = ReadReference(xml_, i);
+      if (reference.end == kRejected) return kRejected;
+      if (appending && !(AppendText(xml_.substr(piece, i - piece)) && AppendCharacter(reference.character))) {
+        return kRejected;
       }
+      piece = reference.end;
+      i = reference.end - 1;
     }
-    return !appending || AppendText(xml_.substr(piece, to - piece));
+    if (appending && !AppendText(xml_.substr(piece, i - piece))) return kRejected;
+    return i;
   }
 
   // The value of the attribute whose opening quote is at `quote`, checked
   // like text, with "<" not allowed either. Sets `end` to the closing quote.
   std::optional<std::string_view> AttributeValue(std::size_t quote, std::size_t& end) {
-    end = xml_.find(xml_[quote], quote + 1);
-    if (end == std::string_view::npos) return std::nullopt;
+    const char quote_mark = xml_[quote];
     const std::size_t from = quote + 1;
+    const std::size_t size = xml_.size();
     std::string* decoded = nullptr;
     std::size_t piece = from;
-    for (std::size_t i = from; i < end; ++i) {
+    std::size_t i = from;
+    for (; i < size; ++i) {
       const char c = xml_[i];
-      if (static_cast<unsigned char>(c) >= 0x20) {
-        if (c == '<') return std::nullopt;
-        if (c != '&') continue;
-        const Reference reference = ReadReference(xml_, i, end);
-        if (reference.end == kRejected) return std::nullopt;
-        if (decoded == nullptr) decoded = &decoded_values_.emplace_front();
-        decoded->append(xml_.substr(piece, i - piece));
-        char bytes[4];
-        decoded->append(bytes, EncodeUtf8(reference.character, bytes));
-        piece = reference.end;
-        i = reference.end - 1;
-      } else if (!IsXmlWhitespace(c)) {
-        return std::nullopt;
-      }
+      if (!Is(c, kStopsValue)) continue;
+      if (c == quote_mark) break;
+      if (c == '"' || c == '\'') continue;
+      if (c != '&') return std::nullopt;
+      const Reference reference = ReadReference(xml_, i);
+      if (reference.end == kRejected) return std::nullopt;
+      if (decoded == nullptr) decoded = &decoded_values_.emplace_front();
+      decoded->append(xml_.substr(piece, i - piece));
+      char bytes[4];
+      decoded->append(bytes, EncodeUtf8(reference.character, bytes));
+      piece = reference.end;
+      i = reference.end - 1;
     }
+    if (i == size) return std::nullopt;
+    end = i;
     if (decoded == nullptr) return xml_.substr(from, end - from);
     decoded->append(xml_.substr(piece, end - piece));
     return std::string_view(*decoded);
@@ -261,7 +301,7 @@ class TtmlParse {
 
   std::size_t StartTag(std::size_t open) {
     std::size_t i = open + 1;
-    while (i < xml_.size() && !EndsElementName(xml_[i])) ++i;
+    while (i < xml_.size() && !Is(xml_[i], kEndsElementName)) ++i;
     const std::string_view name = xml_.substr(open + 1, i - open - 1);
     if (name.empty()) return kRejected;
     attributes_.clear();
@@ -283,7 +323,7 @@ class TtmlParse {
       // Attributes are separated from the name and from each other.
       if (i == before) return kRejected;
       const std::size_t name_start = i;
-      while (i < xml_.size() && !EndsAttributeName(xml_[i])) ++i;
+      while (i < xml_.size() && !Is(xml_[i], kEndsAttributeName)) ++i;
       if (i == name_start) return kRejected;
       const std::string_view attribute = xml_.substr(name_start, i - name_start);
       i = SkipWhitespace(i);
@@ -307,8 +347,8 @@ class TtmlParse {
   std::size_t EndTag(std::size_t open) {
     if (open_count_ == 0) return kRejected;
     std::size_t i = open + 2;
-    while (i < xml_.size() && !EndsEndTagName(xml_[i])) ++i;
-    if (xml_.substr(open + 2, i - open - 2) != open_[open_count_ - 1].name) return kRejected;
+    while (i < xml_.size() && !Is(xml_[i], kEndsEndTagName)) ++i;
+    if (!SameName(xml_.substr(open + 2, i - open - 2), open_[open_count_ - 1].name)) return kRejected;
     i = SkipWhitespace(i);
     if (i >= xml_.size() || xml_[i] != '>') return kRejected;
     return Close() ? i + 1 : kRejected;
@@ -346,16 +386,16 @@ class TtmlParse {
     const Attributes attributes = DeclareNamespaces();
     if (attributes == Attributes::Rejected) return false;
     const QualifiedName qualified = SplitName(name);
-    const std::optional<std::string_view> space = NamespaceOf(qualified.prefix);
-    if (!space) return false;
-    const bool ttml = *space == kTtmlNamespace;
+    const Space space = ElementSpace(qualified.prefix);
+    if (space == Space::Undeclared) return false;
     element.closes = Closes::Element;
-    if (ttml && qualified.local == "body" && open_count_ == 2) {
+    if (space != Space::Ttml) return true;
+    if (SameName(qualified.local, "body") && open_count_ == 2) {
       in_body_ = true;
       element.closes = Closes::Body;
-    } else if (ttml && qualified.local == "p" && in_body_ && line_ == nullptr) {
+    } else if (SameName(qualified.local, "p") && in_body_ && line_ == nullptr) {
       OpenParagraph(element);
-    } else if (ttml && qualified.local == "span" && line_ != nullptr) {
+    } else if (SameName(qualified.local, "span") && line_ != nullptr) {
       OpenSpan(element, attributes);
     }
     return true;
@@ -466,6 +506,12 @@ class TtmlParse {
 
   void CloseWord() {
     const std::wstring_view covered = std::wstring_view(line_->text).substr(word_->text_start);
+    if (!covered.empty() && covered.front() != L' ' && covered.back() != L' ') {  // as most words are
+      line_->words.push_back(Word{word_->start, word_->end, static_cast<std::int32_t>(word_->text_start),
+                                  static_cast<std::int32_t>(covered.size())});
+      word_.reset();
+      return;
+    }
     const std::size_t first = covered.find_first_not_of(L' ');
     if (first != std::wstring_view::npos) {
       const std::size_t last = covered.find_last_not_of(L' ');
@@ -493,30 +539,45 @@ class TtmlParse {
     bool prefixed = false;
     for (const Attribute& attribute : attributes_) {
       const QualifiedName name = SplitName(attribute.name);
-      if (name.prefix.empty() && name.local == "xmlns") {
-        bindings_.emplace_back(std::string_view(), attribute.value);
-      } else if (name.prefix == "xmlns") {
-        bindings_.emplace_back(name.local, attribute.value);
-      } else if (!name.prefix.empty()) {
+      if (name.prefix.empty()) {
+        if (SameName(name.local, "xmlns")) Bind(std::string_view(), attribute.value);
+      } else if (SameName(name.prefix, "xmlns")) {
+        Bind(name.local, attribute.value);
+      } else {
         prefixed = true;
       }
     }
     if (!prefixed) return Attributes::Plain;
     for (const Attribute& attribute : attributes_) {
       const QualifiedName name = SplitName(attribute.name);
-      if (!name.prefix.empty() && name.prefix != "xmlns" && !NamespaceOf(name.prefix)) return Attributes::Rejected;
+      if (!name.prefix.empty() && !SameName(name.prefix, "xmlns") && !NamespaceOf(name.prefix)) {
+        return Attributes::Rejected;
+      }
     }
     return Attributes::SomePrefixed;
+  }
+
+  void Bind(std::string_view prefix, std::string_view space) {
+    bindings_.push_back({prefix, space, space == kTtmlNamespace});
   }
 
   // Nothing for an undeclared prefix, which is an XML error.
   std::optional<std::string_view> NamespaceOf(std::string_view prefix) const {
     for (auto binding = bindings_.rbegin(); binding != bindings_.rend(); ++binding) {
-      if (binding->first == prefix) return binding->second;
+      if (SameName(binding->prefix, prefix)) return binding->space;
     }
     if (prefix.empty()) return std::string_view();
-    if (prefix == "xml") return kXmlNamespace;
+    if (SameName(prefix, "xml")) return kXmlNamespace;
     return std::nullopt;
+  }
+
+  // NamespaceOf for an element's name, which only needs to know TTML.
+  Space ElementSpace(std::string_view prefix) const {
+    for (auto binding = bindings_.rbegin(); binding != bindings_.rend(); ++binding) {
+      if (SameName(binding->prefix, prefix)) return binding->ttml ? Space::Ttml : Space::Other;
+    }
+    if (prefix.empty() || SameName(prefix, "xml")) return Space::Other;
+    return Space::Undeclared;
   }
 
   // Only attributes without a namespace carry the times. An element has
@@ -524,9 +585,9 @@ class TtmlParse {
   Timing TimeAttributes() const {
     Timing timing;
     for (const Attribute& attribute : attributes_) {
-      if (attribute.name == "begin") {
+      if (SameName(attribute.name, "begin")) {
         timing.begin = ReadTtmlTime(attribute.value);
-      } else if (attribute.name == "end") {
+      } else if (SameName(attribute.name, "end")) {
         timing.end = ReadTtmlTime(attribute.value);
       }
     }
@@ -537,7 +598,7 @@ class TtmlParse {
   std::string_view MetadataRole() const {
     for (const Attribute& attribute : attributes_) {
       const QualifiedName name = SplitName(attribute.name);
-      if (name.prefix.empty() || name.local != "role") continue;
+      if (name.prefix.empty() || !SameName(name.local, "role")) continue;
       if (NamespaceOf(name.prefix) == kTtmlMetadataNamespace) return attribute.value;
     }
     return {};
@@ -551,7 +612,7 @@ class TtmlParse {
   std::vector<Attribute> attributes_;              // of the start tag being read
   std::vector<std::string_view> names_;            // attribute names, sorted to find repeats
   std::forward_list<std::string> decoded_values_;  // attribute values with references; stable
-  std::vector<std::pair<std::string_view, std::string_view>> bindings_;  // prefix, namespace; innermost last
+  std::vector<Binding> bindings_;                  // innermost last
   bool in_body_ = false;
   Line building_;
   Line* line_ = nullptr;  // &building_ while a line is open
