@@ -68,7 +68,7 @@ bool SameName(std::string_view a, std::string_view b) {
 
 template <std::size_t N>
 bool SameName(std::string_view a, const char (&literal)[N]) {
-  return a.size() == N - 1 && std::memcmp(a.data(), literal, N - 1) == 0;
+  return SameName(a, std::string_view(literal, N - 1));
 }
 
 bool IsXmlCharacter(std::uint32_t c) {
