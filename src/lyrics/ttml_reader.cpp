@@ -33,6 +33,7 @@ enum ByteClass : std::uint8_t {
   kEndsEndTagName = 8,     // end tags are matched by a name that stops at fewer characters
   kStopsText = 16,         // "<", "&" and control characters other than whitespace
   kStopsValue = 32,        // "&", "<", the quotes and control characters other than whitespace
+  kColon = 64,             // ":", which makes a name qualified
 };
 
 constexpr std::array<std::uint8_t, 256> ByteClasses() {
@@ -48,6 +49,7 @@ constexpr std::array<std::uint8_t, 256> ByteClasses() {
   }
   for (const char c : {'<', '&'}) classes[static_cast<unsigned char>(c)] |= kStopsText | kStopsValue;
   for (const char c : {'"', '\''}) classes[static_cast<unsigned char>(c)] |= kStopsValue;
+  classes[static_cast<unsigned char>(':')] |= kColon;
   return classes;
 }
 
@@ -147,6 +149,7 @@ QualifiedName SplitName(std::string_view name) {
 struct Attribute {
   std::string_view name;
   std::string_view value;  // with its references replaced
+  bool qualified = false;  // the name holds a colon
 };
 
 struct Timing {
@@ -229,6 +232,19 @@ class TtmlParse {
     return at == std::string_view::npos ? kRejected : at + terminator.size();
   }
 
+  // The end of the name that starts at `i`, which stops at a byte of
+  // `ends`; sets `qualified` when the name holds a colon.
+  std::size_t EndOfName(std::size_t i, ByteClass ends, bool& qualified) const {
+    std::uint8_t seen = 0;
+    for (; i < xml_.size(); ++i) {
+      const std::uint8_t byte_class = kByteClasses[static_cast<unsigned char>(xml_[i])];
+      if ((byte_class & ends) != 0) break;
+      seen |= byte_class;
+    }
+    qualified = (seen & kColon) != 0;
+    return i;
+  }
+
   std::size_t SkipWhitespace(std::size_t i) const {
     while (i < xml_.size() && IsXmlWhitespace(xml_[i])) ++i;
     return i;
@@ -300,8 +316,8 @@ class TtmlParse {
   }
 
   std::size_t StartTag(std::size_t open) {
-    std::size_t i = open + 1;
-    while (i < xml_.size() && !Is(xml_[i], kEndsElementName)) ++i;
+    bool qualified = false;
+    std::size_t i = EndOfName(open + 1, kEndsElementName, qualified);
     const std::string_view name = xml_.substr(open + 1, i - open - 1);
     if (name.empty()) return kRejected;
     attributes_.clear();
@@ -323,7 +339,8 @@ class TtmlParse {
       // Attributes are separated from the name and from each other.
       if (i == before) return kRejected;
       const std::size_t name_start = i;
-      while (i < xml_.size() && !Is(xml_[i], kEndsAttributeName)) ++i;
+      bool attribute_qualified = false;
+      i = EndOfName(i, kEndsAttributeName, attribute_qualified);
       if (i == name_start) return kRejected;
       const std::string_view attribute = xml_.substr(name_start, i - name_start);
       i = SkipWhitespace(i);
@@ -333,13 +350,13 @@ class TtmlParse {
       std::size_t value_end = 0;
       const std::optional<std::string_view> value = AttributeValue(i, value_end);
       if (!value) return kRejected;
-      attributes_.push_back({attribute, *value});
+      attributes_.push_back({attribute, *value, attribute_qualified});
       i = value_end + 1;
     }
     if (HasRepeatedAttribute()) return kRejected;
     root_seen_ = true;
     if (!empty_element && open_count_ >= kMaxElementDepth) return kRejected;
-    if (!Open(name)) return kRejected;
+    if (!Open(name, qualified)) return kRejected;
     if (empty_element && !Close()) return kRejected;
     return i;
   }
@@ -374,7 +391,7 @@ class TtmlParse {
 
   // The element named `name` with the attributes read into attributes_
   // opens: decides what it is and what its end will finish.
-  bool Open(std::string_view name) {
+  bool Open(std::string_view name, bool qualified_name) {
     OpenElement& element = open_[open_count_++];
     element.name = name;
     element.bindings = bindings_.size();
@@ -385,7 +402,7 @@ class TtmlParse {
     }
     const Attributes attributes = DeclareNamespaces();
     if (attributes == Attributes::Rejected) return false;
-    const QualifiedName qualified = SplitName(name);
+    const QualifiedName qualified = qualified_name ? SplitName(name) : QualifiedName{{}, name};
     const Space space = ElementSpace(qualified.prefix);
     if (space == Space::Undeclared) return false;
     element.closes = Closes::Element;
@@ -538,6 +555,10 @@ class TtmlParse {
   Attributes DeclareNamespaces() {
     bool prefixed = false;
     for (const Attribute& attribute : attributes_) {
+      if (!attribute.qualified) {
+        if (SameName(attribute.name, "xmlns")) Bind(std::string_view(), attribute.value);
+        continue;
+      }
       const QualifiedName name = SplitName(attribute.name);
       if (name.prefix.empty()) {
         if (SameName(name.local, "xmlns")) Bind(std::string_view(), attribute.value);
@@ -549,6 +570,7 @@ class TtmlParse {
     }
     if (!prefixed) return Attributes::Plain;
     for (const Attribute& attribute : attributes_) {
+      if (!attribute.qualified) continue;
       const QualifiedName name = SplitName(attribute.name);
       if (!name.prefix.empty() && !SameName(name.prefix, "xmlns") && !NamespaceOf(name.prefix)) {
         return Attributes::Rejected;
