@@ -188,7 +188,8 @@ enum class Attributes { Rejected, Plain, SomePrefixed };
 // it builds the lines: which elements open the body, a line or a word, and
 // how text joins. Text and attribute values are read where they stand; only
 // a value holding a reference is copied out. Every function that returns a
-// bool returns false when the document is to be rejected.
+// bool returns false, and every one that returns an offset kRejected, when
+// the document is to be rejected.
 class TtmlParse {
  public:
   explicit TtmlParse(std::string_view xml) : xml_(xml) {}
