@@ -78,17 +78,20 @@ std::optional<std::int64_t> ReadClockMs(std::string_view text) {
 std::optional<std::int32_t> ReadTtmlTime(std::string_view expression) {
   std::optional<std::int64_t> ms;
   const char last = expression.empty() ? '\0' : expression.back();
-  if (last == 's' && EndsWith(expression, "ms")) {
-    ms = ReadDigits(expression.substr(0, expression.size() - 2), 8);
-  } else if (last == 's') {
-    ms = ReadSecondsMs(expression.substr(0, expression.size() - 1));
-  } else if (std::find(expression.begin(), expression.end(), ':') != expression.end()) {
-    ms = ReadClockMs(expression);
-  } else {
-    // Bare seconds, as the services write every time below a minute.
+  if (last != 's') {
+    // Bare seconds first, as the services write every time below a minute:
+    // a clock time never reads as seconds, for seconds hold no colon.
     const std::int64_t seconds_ms = SecondsMs(expression);
-    if (seconds_ms == kInvalid || seconds_ms > kMaxLyricTimeMs) return std::nullopt;
-    return static_cast<std::int32_t>(seconds_ms);
+    if (seconds_ms != kInvalid) {
+      if (seconds_ms > kMaxLyricTimeMs) return std::nullopt;
+      return static_cast<std::int32_t>(seconds_ms);
+    }
+    if (std::find(expression.begin(), expression.end(), ':') == expression.end()) return std::nullopt;
+    ms = ReadClockMs(expression);
+  } else if (EndsWith(expression, "ms")) {
+    ms = ReadDigits(expression.substr(0, expression.size() - 2), 8);
+  } else {
+    ms = ReadSecondsMs(expression.substr(0, expression.size() - 1));
   }
   if (!ms || *ms > kMaxLyricTimeMs) return std::nullopt;
   return static_cast<std::int32_t>(*ms);

@@ -224,6 +224,14 @@ TEST(TtmlReaderTest, ElementsNestedDeeperThanThirtyTwoRejectTheDocument) {
   };
   EXPECT_TRUE(nested(29));  // tt, body, p and 29 spans: 32 levels
   EXPECT_FALSE(nested(30));
+  std::string open;
+  std::string close;
+  for (int i = 0; i < 29; ++i) {
+    open += "<span>";
+    close += "</span>";
+  }
+  // An empty element opens nothing, so it may stand below the deepest level.
+  EXPECT_TRUE(Read("<p begin=\"0\" end=\"1\">" + open + "a<span/><span ttm:role=\"x-bg\"/>" + close + "</p>"));
   std::string hostile;
   for (int i = 0; i < 100000; ++i) hostile += "<a>";
   EXPECT_FALSE(ReadTtml(hostile, kCredit));  // would exhaust the stack if parsed
@@ -257,6 +265,163 @@ TEST(TtmlReaderTest, MalformedInputGivesNoSheet) {
       Document("<p begin=\"0\" end=\"1\"><span>x</p></span>"),
   };
   for (const std::string& document : cases) EXPECT_FALSE(ReadTtml(document, kCredit)) << document;
+}
+
+struct Verdict {
+  std::string_view xml;
+  bool well_formed;
+};
+
+// Markup standing in the body after a good line, and the verdict XML 1.0
+// gives it; a document that is not well-formed gives no sheet at all.
+constexpr Verdict kMarkupInTheBody[] = {
+    {"<x a=\"1\" b='2' c = \"a > b\">Rock &amp; roll &lt;&gt;&apos;&quot; a > b</x>", true},
+    {"<x>&#233;&#xE9;&#x1F600;&#9;&#xD7FF;&#xE000;&#xFFFD;&#x10FFFF;&#00065;</x>", true},
+    {"<x a=\"&amp;&#65;\"><![CDATA[ & < \x01 ]]></x>", true},
+    {"<x><y></y ><y/><y\t/><?pi x?><!-- c --></x>", true},
+    {"<x ttm:a=\"1\" xml:a=\"2\" a=\"3\"/>", true},  // different names, whatever their namespaces
+    {"<x a=\"1\" b=\"1\" c=\"1\" d=\"1\" e=\"1\" f=\"1\" g=\"1\" h=\"1\" i=\"1\" j=\"1\"/>", true},
+    {"<x!y></x!y>", true},
+    // References.
+    {"Rock & roll", false},
+    {"a&nbsp;b", false},
+    {"a&amp b", false},
+    {"&#0;", false},
+    {"&#x0;", false},
+    {"&#8;", false},
+    {"&#xFFFE;", false},
+    {"&#xD800;", false},
+    {"&#x110000;", false},
+    {"&#99999999999999999999;", false},
+    {"&#;", false},
+    {"&#x;", false},
+    {"&#X41;", false},
+    {"&#-65;", false},
+    {"&#65", false},
+    {"<x a=\"Rock & roll\"/>", false},
+    {"<x a=\"&bogus;\"/>", false},
+    {"<x a=\"&#65\"/>", false},
+    // Characters.
+    {"\x01", false},
+    {"<x a=\"\x1F\"/>", false},
+    {"<x a=\"<b>\"/>", false},
+    {"<x a='x<y'/>", false},
+    // Attributes.
+    {"<x a=\"1\" a=\"2\"/>", false},
+    {"<x b=\"1\" a=\"2\" b='3'></x>", false},
+    {"<x j=\"1\" b=\"1\" c=\"1\" d=\"1\" e=\"1\" f=\"1\" g=\"1\" h=\"1\" i=\"1\" j=\"2\"/>", false},
+    {"<x a=\"1\" b=\"1\" c=\"1\" d=\"1\" e=\"1\" f=\"1\" g=\"1\" a=\"1\"/>", false},
+    {"<x a=1/>", false},
+    {"<x a/>", false},
+    {"<x a=\"1\"b=\"2\"/>", false},
+    {"<x a=\"1/>", false},
+    {"<x a?=\"1\"/>", false},
+    {"<x a!=\"1\"/>", false},
+    {"<x ?a=\"1\"/>", false},
+    // Names and tags.
+    {"<x?y/>", false},
+    {"<x=y/>", false},
+    {"<x<y/>", false},
+    {"< x/>", false},
+    {"<x/ >", false},
+    {"<x></x?>", false},
+    {"<x></x=>", false},
+    {"<x></ x>", false},
+    {"<x></X>", false},
+    {"<x>", false},
+    {"</x>", false},
+    {"<!DOCTYPE x>", false},
+    {"<!ELEMENT x>", false},
+    {"<!-- open", false},
+    {"<![CDATA[ open", false},
+    {"<?pi open", false},
+};
+
+TEST(TtmlReaderTest, ReadsOnlyWellFormedXml) {
+  const std::string line = "<p begin=\"0\" end=\"1\">x</p>";
+  for (const Verdict& entry : kMarkupInTheBody) {
+    const std::string content = line + std::string(entry.xml);
+    EXPECT_EQ(Read(content).has_value(), entry.well_formed) << entry.xml;
+    // Markup is checked alike inside a line and inside content that is not read.
+    EXPECT_EQ(Read("<p begin=\"0\" end=\"1\">x" + std::string(entry.xml) + "</p>").has_value(), entry.well_formed)
+        << entry.xml;
+    EXPECT_EQ(Read(line + "<p begin=\"1\">" + std::string(entry.xml) + "</p>").has_value(), entry.well_formed)
+        << entry.xml;
+  }
+}
+
+TEST(TtmlReaderTest, OnlyCommentsInstructionsAndWhitespaceMayStandAroundTheRoot) {
+  const std::string good = Document("<p begin=\"0\" end=\"1\">x</p>");
+  EXPECT_TRUE(ReadTtml(
+      "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!-- c -->" + good + "\n<!-- after -->\n<?pi x?>\n",
+      kCredit));
+  for (const std::string& document : {good + "<tt/>", good + "<!-- c --><tt></tt>", good + "text",
+                                      good + "<![CDATA[x]]>", good + "</tt>", good + "&amp;", "&#32;" + good,
+                                      "<!DOCTYPE tt>" + good, good + "<!-- open", "\xEF\xBB\xBF\xEF\xBB\xBF" + good}) {
+    EXPECT_FALSE(ReadTtml(document, kCredit)) << document;
+  }
+}
+
+TEST(TtmlReaderTest, ReferencesInTextJoinTheLineLikeTheCharactersTheyStandFor) {
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"0\" end=\"2\">&#32;a&#x9;&#10; &#32;b&lt;&#x1F600;<span begin=\"1\" end=\"2\">&#32;c&amp;</span>"
+      "&#13;</p>");
+  ASSERT_TRUE(sheet);
+  std::wstring expected = L"a b<";
+  AppendCodePoint(expected, U'\U0001F600');
+  expected += L" c&";
+  EXPECT_EQ(sheet->lines[0].text, expected);
+  EXPECT_EQ(WordTexts(sheet->lines[0]), (std::vector<std::wstring>{L"c&"}));
+}
+
+TEST(TtmlReaderTest, AttributeValuesAreReadWithTheirReferencesReplaced) {
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"&#48;\" end='&#x32;s'><span begin=\"1&#46;5\" end=\"2\">word</span>"
+      "<span xmlns:m=\"http://www.w3.org/ns/ttml&#35;metadata\" m:role=\"x&#45;bg\">bg</span></p>"
+      "<p begin=\"3\" end=\"4\" xmlns:t=\"&#104;ttp://www.w3.org/ns/ttml\"><t:span begin=\"3\" "
+      "end=\"4\">t</t:span></p>");
+  ASSERT_TRUE(sheet);
+  ASSERT_EQ(sheet->lines.size(), 2u);
+  EXPECT_EQ(sheet->lines[0].start, 0);
+  EXPECT_EQ(sheet->lines[0].end, 2000);
+  EXPECT_EQ(sheet->lines[0].text, L"word");
+  EXPECT_EQ(sheet->lines[0].words, (std::vector<Word>{{1500, 2000, 0, 4}}));
+  EXPECT_EQ(sheet->lines[1].words, (std::vector<Word>{{3000, 4000, 0, 1}}));
+}
+
+TEST(TtmlReaderTest, ContentThatIsNotReadNeedsNoDeclaredPrefixesButStillEndsItsLine) {
+  // The content of an ignored line or a dropped span is not read, so its
+  // prefixes are never looked up; its end tags must still match.
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"1\"><z:span>never</z:span></p>"
+      "<p begin=\"0\" end=\"4\">a<span ttm:role=\"x-bg\"><z:x z:y=\"1\">b</z:x><p begin=\"0\" end=\"1\">c</p></span>"
+      "<span begin=\"1\" end=\"2\">d</span></p>");
+  ASSERT_TRUE(sheet);
+  ASSERT_EQ(sheet->lines.size(), 1u);
+  EXPECT_EQ(sheet->lines[0].text, L"ad");
+  EXPECT_EQ(sheet->lines[0].words, (std::vector<Word>{{1000, 2000, 1, 1}}));
+  EXPECT_FALSE(Read("<p begin=\"0\" end=\"4\">a<span ttm:role=\"x-bg\"><z:x>b</z:y></span></p>"));
+  // Declarations on an ignored element end with it.
+  EXPECT_FALSE(Read("<p begin=\"0\" end=\"4\"><span xmlns:z=\"urn:z\" ttm:role=\"x-bg\"/><z:span>a</z:span></p>"));
+}
+
+TEST(TtmlReaderTest, NamespaceDeclarationsEndWithTheirElement) {
+  EXPECT_FALSE(Read("<p begin=\"0\" end=\"4\"><x xmlns:z=\"urn:z\"/><z:span>a</z:span></p>"));
+  const std::optional<Sheet> sheet = Read(
+      "<p begin=\"0\" end=\"4\"><x xmlns=\"urn:other\"><span begin=\"1\" end=\"2\">a</span></x>"
+      "<span begin=\"2\" end=\"3\">b</span></p>");
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(sheet->lines[0].text, L"ab");
+  EXPECT_EQ(sheet->lines[0].words, (std::vector<Word>{{2000, 3000, 1, 1}}));  // the first span is not TTML
+}
+
+TEST(TtmlReaderTest, EveryFuzzSeedReadsButTheMalformedOne) {
+  for (const wchar_t* file : {L"fuzz\\lyrics_ttml\\line-timed.ttml", L"fuzz\\lyrics_ttml\\prefixed.ttml",
+                              L"fuzz\\lyrics_ttml\\word-timed.ttml", L"fuzz\\lyrics_ttml\\entities.ttml",
+                              L"fuzz\\lyrics_ttml\\references.ttml"}) {
+    EXPECT_TRUE(ReadTtml(testing::ReadTestData(file), std::nullopt)) << testing::ReadTestData(file);
+  }
+  EXPECT_FALSE(ReadTtml(testing::ReadTestData(L"fuzz\\lyrics_ttml\\not-well-formed.ttml"), std::nullopt));
 }
 
 }  // namespace

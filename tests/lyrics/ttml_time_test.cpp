@@ -36,10 +36,10 @@ TEST(TtmlTimeTest, BareSecondsReadLikeTheSecondsForm) {
 }
 
 TEST(TtmlTimeTest, MalformedOrOutOfRangeIsInvalid) {
-  for (const char* text :
-       {"",      "ms",        "s",   "1:60", "1:02:60", "25:00:00", "1:60:00", "1441:00",  "1440:00.001", "123456789ms",
-        "1.5ms", "1:2:3:4",   ":30", "1:",   "1:02.",   "1:02.x",   "12:3a",   "86400.5s", "1:02s",       "a1s",
-        "1h",    "100000000s"}) {
+  for (const char* text : {"",           "ms",          "s",           "1:60",       "1:02:60", "25:00:00", "1:60:00",
+                           "1441:00",    "1440:00.001", "123456789ms", "1.5ms",      "1:2:3:4", ":30",      "1:",
+                           "1:02.",      "1:02.x",      "12:3a",       "86400.5s",   "1:02s",   "a1s",      "1h",
+                           "100000000s", "1.5:02",      ":",           "1:02:03.5.6"}) {
     EXPECT_FALSE(ReadTtmlTime(text)) << text;
   }
 }
