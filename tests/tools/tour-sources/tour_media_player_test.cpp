@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "activities/media_art.h"
 #include "activities/media_session_worker.h"
 #include "activities/media_timeline.h"
 
@@ -81,8 +82,12 @@ TEST(TourMediaPlayerTest, NextPreviousAndSeekAsAPlayerDoes) {
   EXPECT_EQ(player.track_index(), 1u);
   EXPECT_NEAR(CardPosition(player, 14'000), 0.0, 1e-6);
 
+  // A seek past the end ends the track, as a player moves on to the next.
   player.Execute({MediaCommandKind::Seek, 500}, 20'000);
-  EXPECT_NEAR(CardPosition(player, 20'000), 71.0, 1e-6);
+  EXPECT_NEAR(CardPosition(player, 20'000), 0.0, 1e-6);
+  EXPECT_EQ(player.track_index(), 0u);
+  player.Execute({MediaCommandKind::Seek, 70.5}, 20'000);
+  EXPECT_NEAR(CardPosition(player, 20'200), 70.7, 1e-6);
   player.Execute({MediaCommandKind::Seek, -4}, 20'000);
   EXPECT_NEAR(CardPosition(player, 20'000), 0.0, 1e-6);
   player.Execute({MediaCommandKind::Seek, std::numeric_limits<double>::quiet_NaN()}, 20'000);
@@ -151,6 +156,34 @@ TEST(TourMediaPlayerTest, TheMediaThreadAsksForTheFixturesSyncedTrack) {
   EXPECT_NEAR(state.pending.position_s, 1.5, 1e-6);
   ASSERT_TRUE(state.lyrics_query);
   EXPECT_EQ(*state.lyrics_query, (LyricsQuery{L"Paper Boats", L"The Made-Up Band", L"Puddles", 71}));
+}
+
+TEST(TourMediaPlayerTest, ARestartReachesTheCardWithoutDroppingTheLyricsQuery) {
+  ManualClock clock(0);
+  TourMediaPlayer player(TourTracks());
+  PlayerSession session(player, clock);
+  MediaState state;
+  state.lyrics_enabled = true;
+  MediaSessionWorker worker(state, session, clock, [] {});
+  MediaWakeRequest appeared;
+  appeared.wake = appeared.session_changed = appeared.refetch = true;
+  player.PlayFromStart(clock.NowMs());
+  worker.Serve(appeared);
+  std::optional<LyricsQuery> query;
+  {
+    std::lock_guard lock(state.mutex);
+    query = state.lyrics_query;
+  }
+  clock.Advance(9000);
+  player.PlayFromStart(clock.NowMs());
+  clock.Advance(500);
+  MediaWakeRequest moved;
+  moved.wake = true;
+  worker.Serve(moved);
+  std::lock_guard lock(state.mutex);
+  EXPECT_NEAR(state.pending.position_s, 0.5, 1e-6);
+  EXPECT_DOUBLE_EQ(state.pending.sample_time_ms, 9500.0);
+  EXPECT_EQ(state.lyrics_query, query);
 }
 
 TEST(TourArtTest, EachTrackHasAnOpaqueSquareWithAPalerDisc) {
