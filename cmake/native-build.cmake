@@ -5,7 +5,7 @@ include(GoogleTest)
 
 add_executable(notch_tests ${NOTCH_PORTABLE_TESTS})
 target_include_directories(notch_tests PRIVATE tests tools)
-target_link_libraries(notch_tests PRIVATE notch_core notch_platform notch_driver_core GTest::gmock_main)
+target_link_libraries(notch_tests PRIVATE notch_core notch_platform notch_driver_core notch_tour_core GTest::gmock_main)
 target_compile_definitions(notch_tests PRIVATE NOTCH_TEST_DATA_DIR=L"${CMAKE_SOURCE_DIR}/tests/data")
 notch_warnings(notch_tests)
 gtest_discover_tests(notch_tests DISCOVERY_MODE PRE_TEST)

@@ -29,6 +29,17 @@ target_compile_definitions(TemboNotch PRIVATE NOTCH_VERSION_MAJOR=${CMAKE_MATCH_
                                               NOTCH_VERSION_PATCH=${CMAKE_MATCH_3} NOTCH_VERSION_DOTTED=${NOTCH_VERSION})
 notch_warnings(TemboNotch)
 
+# The tour build (scripts/tour, scripts/bench-idle): the same program with the
+# stand-in media session, notification list and loopback lyrics services of
+# tools/tour-sources linked in place of the system's. Never packaged.
+add_executable(TemboNotchTour WIN32 src/host/main_win.cpp res/TemboNotch.rc tools/tour-sources/tour_sources_win.cpp)
+target_include_directories(TemboNotchTour PRIVATE tools tests)
+target_link_libraries(TemboNotchTour PRIVATE notch_tour_core notch_platform notch_core crypt32)
+target_link_options(TemboNotchTour PRIVATE -municode ${NOTCH_STATIC_LINK})
+get_target_property(_version_definitions TemboNotch COMPILE_DEFINITIONS)
+target_compile_definitions(TemboNotchTour PRIVATE ${_version_definitions})
+notch_warnings(TemboNotchTour)
+
 # The snapshot tool: island frames, badges and symbols drawn into PNG files.
 file(GLOB _snapshot_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/snapshots/*.cpp)
 add_executable(notch_snapshots ${_snapshot_sources})
@@ -57,7 +68,7 @@ add_dependencies(notch_idle_probe notch_idle_hook)
 # Drives the running program for scripts/tour and scripts/soak.
 add_executable(notch_driver tools/notch-driver/notch_driver_main_win.cpp tools/snapshots/png_file_win.cpp)
 target_include_directories(notch_driver PRIVATE tools tools/notch-driver tests)
-target_link_libraries(notch_driver PRIVATE notch_driver_core notch_platform notch_core psapi)
+target_link_libraries(notch_driver PRIVATE notch_driver_core notch_tour_core notch_platform notch_core psapi)
 target_link_options(notch_driver PRIVATE -municode ${NOTCH_STATIC_LINK})
 notch_warnings(notch_driver)
 
@@ -72,7 +83,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_executable(notch_win_tests ${NOTCH_PORTABLE_TESTS} ${NOTCH_WIN_TESTS} res/auto_hide_dialog.rc)
 target_include_directories(notch_win_tests PRIVATE tests tools)
 target_sources(notch_win_tests PRIVATE tools/snapshots/png_file_win.cpp)
-target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core notch_driver_core gmock_main crypt32)
+target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core notch_driver_core notch_tour_core gmock_main crypt32)
 target_link_options(notch_win_tests PRIVATE ${NOTCH_STATIC_LINK})
 notch_warnings(notch_win_tests)
 

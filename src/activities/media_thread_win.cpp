@@ -2,15 +2,16 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <mutex>
 #include <thread>
 
 #include "activities/media_requests.h"
-#include "activities/media_session_win.h"
 #include "activities/media_session_worker.h"
 #include "activities/media_state.h"
 #include "common/app_messages.h"
 #include "host/host_links_win.h"
+#include "host/system_sources_win.h"
 #include "lyrics/lyrics_workers_win.h"
 #include "winrt/activation_win.h"
 
@@ -24,8 +25,8 @@ void NotifyIsland() {
 void MediaThread() {
   const winrt::MultithreadedApartment apartment;
   MediaState& state = SharedMediaState();
-  WinRtMediaSession session(state, NotifyIsland);
-  MediaSessionWorker worker(state, session, SystemClock(), NotifyIsland);
+  const std::unique_ptr<MediaSessionPort> session = CreateMediaSession(state, NotifyIsland);
+  MediaSessionWorker worker(state, *session, SystemClock(), NotifyIsland);
   worker.Run();
 }
 

@@ -1,10 +1,12 @@
 #include "host/notification_listener_win.h"
 
+#include <memory>
 #include <thread>
 
 #include "common/app_messages.h"
 #include "common/debug_log.h"
 #include "host/host_links_win.h"
+#include "host/system_sources_win.h"
 #include "winrt/activation_win.h"
 #include "winrt/await_win.h"
 #include "winrt/hstring_win.h"
@@ -161,8 +163,8 @@ void RunNotificationListener(HWND host) {
   WindowsNotificationListenerHost receiver(host);
   try {
     Check(apartment.status());
-    WindowsNotificationSource source;
-    NotificationListener(source, receiver).Run();
+    const std::unique_ptr<NotificationSource> source = CreateNotificationSource();
+    NotificationListener(*source, receiver).Run();
   } catch (const NotificationSourceError& error) {
     DebugLog(L"notification listener: %ls", error.message().c_str());
   } catch (...) {

@@ -1,5 +1,6 @@
 #include "lyrics/lyrics_workers_win.h"
 
+#include <memory>
 #include <string>
 
 #include "activities/media_state.h"
@@ -8,23 +9,24 @@
 #include "host/host_links_win.h"
 #include "host/settings.h"
 #include "host/startup_win.h"
-#include "lyrics/http_transport_winhttp_win.h"
+#include "host/system_sources_win.h"
 #include "lyrics/lyrics_workers.h"
 
 namespace notch {
 namespace {
 
-// The workers parse JSON themselves and WinHTTP needs no apartment, so their
-// threads do not initialise COM.
+// The workers parse JSON themselves and the transport (WinHTTP in the
+// program) needs no apartment, so their threads do not initialise COM.
 class ProgramLyricsWorkers {
  public:
   explicit ProgramLyricsWorkers(const lyrics::ServiceSettings& services)
-      : pool_({SharedMediaState(), transport_, SystemClock(), [] { PostLyricsUpdate(links::IslandWindow()); }},
+      : transport_(CreateLyricsTransport()),
+        pool_({SharedMediaState(), *transport_, SystemClock(), [] { PostLyricsUpdate(links::IslandWindow()); }},
               services) {}
   void Start() { pool_.Start(); }
 
  private:
-  WinHttpTransport transport_;
+  std::unique_ptr<HttpTransport> transport_;
   lyrics::LyricsWorkerPool pool_;
 };
 

@@ -13,6 +13,8 @@
 //       the memory of the process owning the window of CLASS, as JSON
 //   notch_idle_probe close CLASS
 //       posts WM_CLOSE to the window of CLASS
+//   notch_idle_probe signal EVENT
+//       sets the named event EVENT (the tour build's media play and pause)
 #include <windows.h>
 
 #include <psapi.h>
@@ -311,8 +313,15 @@ int wmain(int argc, wchar_t** argv) {
     const HWND window = WaitForWindow(argv[2]);
     return window != nullptr && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
   }
+  if (command == L"signal" && argc >= 3) {
+    const HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[2]);
+    const bool set = event != nullptr && SetEvent(event);
+    if (event != nullptr) CloseHandle(event);
+    if (!set) std::fprintf(stderr, "notch_idle_probe: no event %ls\n", argv[2]);
+    return set ? 0 : 1;
+  }
   std::fprintf(stderr,
                "usage: notch_idle_probe window | measure CLASS SECONDS [SETTLE [PANEL_ROUNDS]] | "
-               "memory CLASS | close CLASS\n");
+               "memory CLASS | close CLASS | signal EVENT\n");
   return 2;
 }

@@ -30,6 +30,7 @@
 #include "panel/panel_page.h"
 #include "panel/panel_rules.h"
 #include "snapshots/png_file_win.h"
+#include "tour-sources/tour_triggers_win.h"
 #include "win/file_drop_data.h"
 
 namespace notch::driver {
@@ -625,6 +626,28 @@ bool Driver::Expect(const std::vector<std::string>& w) {
     }
     return true;
   }
+  if (w.size() == 4 && w[1] == "island-within") {
+    // The island's dark shape fits in W x H DIPs: a card has closed.
+    const auto max_w = ReadWholeNumber(w[2], 0, 4000), max_h = ReadWholeNumber(w[3], 0, 4000);
+    if (!max_w || !max_h) return Fail("expect island-within W H takes two sizes in DIPs");
+    std::optional<RECT> dark;
+    const bool fits = PumpUntil(
+        [&] {
+          RECT rect{};
+          if (Island() == nullptr || !GetWindowRect(Island(), &rect)) return false;
+          dark = DarkBounds(rect);
+          return dark && dark->right - dark->left <= Scale(static_cast<double>(*max_w)) &&
+                 dark->bottom - dark->top <= Scale(static_cast<double>(*max_h));
+        },
+        kDefaultWaitMs);
+    if (!fits) {
+      const std::string seen =
+          dark ? std::to_string(dark->right - dark->left) + " x " + std::to_string(dark->bottom - dark->top) + " px"
+               : "nothing dark";
+      return Fail("the island is larger than " + w[2] + " x " + w[3] + " DIPs (" + seen + ")");
+    }
+    return true;
+  }
   if (w.size() == 4 && w[1] == "list") {
     const auto id = ControlId(w[2]);
     const auto least = ReadWholeNumber(w[3], 0, 100000);
@@ -854,6 +877,21 @@ bool Driver::Step(const std::vector<std::string>& w) {
   }
   if (verb == "expect" && w.size() >= 2) return Expect(w);
   if (verb == "shot" && w.size() == 2) return Shot(w[1]);
+  // The tour build's stand-in sources: start its track, raise a notice.
+  if ((verb == "media-play" || verb == "media-pause") && w.size() == 1) {
+    const wchar_t* event = verb == "media-play" ? tour::kMediaPlayEventName : tour::kMediaPauseEventName;
+    if (!PumpUntil([event] { return tour::SignalEvent(event); }, kDefaultWaitMs)) {
+      return Fail("no media session to signal (is this the tour build?)");
+    }
+    return true;
+  }
+  if (verb == "notify" && w.size() == 4) {
+    const tour::TourNotice notice{Wide(w[1]), Wide(w[2]), Wide(w[3])};
+    if (!PumpUntil([&] { return tour::SignalNotice(notice); }, kDefaultWaitMs)) {
+      return Fail("no notification list to add to (is this the tour build?)");
+    }
+    return true;
+  }
   if (verb == "echo") {
     std::string line;
     for (std::size_t i = 1; i < w.size(); ++i) line += (i > 1 ? " " : "") + w[i];
