@@ -399,6 +399,13 @@ class Driver {
     GetWindowRect(Island(), &rect);
     return POINT{(rect.left + rect.right) / 2 + Scale(dx), rect.top + Scale(dy)};
   }
+  // Whether the panel has a window region (it clips itself while growing).
+  bool PanelClipped() const {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool clipped = GetWindowRgn(Panel(), region) != ERROR;
+    DeleteObject(region);
+    return clipped;
+  }
   HWND PanelControl(int id) const {
     const HWND panel = Panel();
     return panel != nullptr ? GetDlgItem(panel, id) : nullptr;
@@ -406,6 +413,9 @@ class Driver {
   bool ClickControl(int id) {
     const HWND control = PanelControl(id);
     if (control == nullptr || !IsWindowVisible(control)) return false;
+    // While the panel grows a clip hides its edges and the controls there:
+    // a click on one of them would land on the island.
+    PumpUntil([&] { return !PanelClipped(); }, 3000);
     RECT rect{};
     GetWindowRect(control, &rect);
     ClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
@@ -937,9 +947,19 @@ bool Driver::Step(const std::vector<std::string>& w) {
     return true;
   }
   if (verb == "mark" && w.size() == 1) {
-    // What the island and the panel show now, for "expect changed".
+    // What the island and the panel show once they hold still (a fade or a
+    // resize over), for "expect changed".
     mark_area_ = IslandAndPanelArea();
     mark_ = ScreenPixels(mark_area_);
+    PumpUntil(
+        [&] {
+          Pump(250);
+          std::vector<std::uint8_t> now = ScreenPixels(mark_area_);
+          const bool still = ChangedShare(mark_, now) < 0.005;
+          mark_ = std::move(now);
+          return still;
+        },
+        kDefaultWaitMs);
     return true;
   }
   if (verb == "wait" && w.size() == 2) {
