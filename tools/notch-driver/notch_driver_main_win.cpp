@@ -807,6 +807,18 @@ bool Driver::Step(const std::vector<std::string>& w) {
     }
     return Fail("the tile " + w[1] + " did not open page " + w[2]);
   }
+  if (verb == "tile-to-island" && w.size() == 2) {
+    // A Home tile that hands over to one of the island's own pages: the
+    // panel gives way. Clicked again when the click was lost.
+    const auto id = ControlId(w[1]);
+    if (!id) return Fail("unknown control " + w[1]);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      if (!PanelVisible() && attempt > 0 && !Step({"home"})) return false;
+      if (!ClickControl(*id)) continue;
+      if (PumpUntil([&] { return !PanelVisible(); }, 3000)) return true;
+    }
+    return Fail("the tile " + w[1] + " did not hand over to the island");
+  }
   if (verb == "type-into" && w.size() == 3) {
     // Under Wine the first keys after the panel takes the focus can be lost
     // while X focus settles; a person sees that and types again.
