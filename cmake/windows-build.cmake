@@ -66,7 +66,8 @@ target_link_options(notch_idle_probe PRIVATE -municode ${NOTCH_STATIC_LINK})
 notch_warnings(notch_idle_probe)
 add_dependencies(notch_idle_probe notch_idle_hook)
 # Drives the running program for scripts/tour and scripts/soak.
-add_executable(notch_driver tools/notch-driver/notch_driver_main_win.cpp tools/snapshots/png_file_win.cpp)
+add_executable(notch_driver tools/notch-driver/notch_driver_main_win.cpp tools/snapshots/png_file_win.cpp
+                            tools/snapshots/screen_pixels_win.cpp)
 target_include_directories(notch_driver PRIVATE tools tools/notch-driver tests)
 target_link_libraries(notch_driver PRIVATE notch_driver_core notch_tour_core notch_platform notch_core psapi)
 target_link_options(notch_driver PRIVATE -municode ${NOTCH_STATIC_LINK})
@@ -82,7 +83,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # manifest stays TemboNotch.exe's alone.
 add_executable(notch_win_tests ${NOTCH_PORTABLE_TESTS} ${NOTCH_WIN_TESTS} res/auto_hide_dialog.rc)
 target_include_directories(notch_win_tests PRIVATE tests tools)
-target_sources(notch_win_tests PRIVATE tools/snapshots/png_file_win.cpp)
+target_sources(notch_win_tests PRIVATE tools/snapshots/png_file_win.cpp tools/snapshots/screen_pixels_win.cpp)
 target_link_libraries(notch_win_tests PRIVATE notch_platform notch_core notch_driver_core notch_tour_core gmock_main crypt32)
 target_link_options(notch_win_tests PRIVATE ${NOTCH_STATIC_LINK})
 notch_warnings(notch_win_tests)

@@ -265,8 +265,12 @@ void QuickControlsWindow::Place(const PanelPlacement& placement) {
   rect.right = rect.left + width;
   rect.bottom = rect.top + height;
   const bool was_hidden = !IsWindowVisible(window_);
+  const bool resized =
+      rect.right - rect.left != placed_.right - placed_.left || rect.bottom - rect.top != placed_.bottom - placed_.top;
   if (was_hidden || !EqualRect(&rect, &placed_)) {
-    SetWindowPos(window_, HWND_TOPMOST, rect.left, rect.top, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    // A new size is a new page's: nothing of the old picture is kept.
+    SetWindowPos(window_, HWND_TOPMOST, rect.left, rect.top, width, height,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE | (resized ? SWP_NOCOPYBITS : 0));
     placed_ = rect;
   }
 
@@ -283,6 +287,9 @@ void QuickControlsWindow::Place(const PanelPlacement& placement) {
       region_set_ = false;
     }
     clip_ = clip;
+    // What the new clip uncovers is painted afresh, children and all: what
+    // the window held there before may be the previous page's picture.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
   }
 }
 

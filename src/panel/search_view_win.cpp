@@ -35,8 +35,10 @@ void QuickControlsWindow::MoveControl(int id, const DipRect& rect) {
   HWND child = Control(id);
   if (child == nullptr) return;
   const unsigned dpi = font_dpi_;
+  // Painted afresh where it lands: the bits at its old place may be ones the
+  // panel's clip (while it grows) never let it paint.
   SetWindowPos(child, nullptr, ScaleDip(rect.x, dpi), ScaleDip(rect.y, dpi), ScaleDip(rect.w, dpi),
-               ScaleDip(rect.h, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+               ScaleDip(rect.h, dpi), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void QuickControlsWindow::SetDebounceTimer(bool on) {

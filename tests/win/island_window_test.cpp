@@ -13,11 +13,11 @@
 #include "message_pump.h"
 #include "render/frame_clock_win.h"
 #include "render/graphics_device_win.h"
-#include "screen_capture.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/island_platform_win.h"
 #include "shell/ilha/island_win.h"
 #include "shell/ilha/virtual_island.h"
+#include "snapshots/screen_pixels_win.h"
 #include "support/log_capture.h"
 
 namespace notch {
@@ -117,7 +117,7 @@ TEST_F(IslandWindowTest, TheScreenShowsTheShapeOfEachState) {
   const auto expect_shape = [&](const char* what) {
     ASSERT_TRUE(testing::PumpUntil([&] { return Settled(); })) << what;
     const RectF shape = island_->CurrentShapeRect();
-    const auto bounds = testing::DarkPixelBounds(window);
+    const auto bounds = snapshots::DarkBounds(window);
     ASSERT_TRUE(bounds.has_value()) << what;
     // Anti-aliased edges may reach one pixel either way; at the sides the
     // notch's flares thin out towards the shape's edge, so the dark pixels

@@ -27,9 +27,12 @@
 #include "common/text.h"
 #include "count_trend.h"
 #include "driver_script.h"
+#include "panel/button_layout.h"
 #include "panel/panel_page.h"
 #include "panel/panel_rules.h"
+#include "pixel_checks.h"
 #include "snapshots/png_file_win.h"
+#include "snapshots/screen_pixels_win.h"
 #include "tour-sources/tour_triggers_win.h"
 #include "win/file_drop_data.h"
 
@@ -38,6 +41,9 @@ namespace notch::driver {
 // The shortest soak whose count trends decide its verdict.
 constexpr int kTrendJudgedSeconds = 600;
 namespace {
+
+using snapshots::DarkBounds;
+using snapshots::ScreenPixels;
 
 constexpr DWORD kStartWaitMs = 30000;
 constexpr DWORD kDefaultWaitMs = 8000;
@@ -84,7 +90,14 @@ constexpr std::array<ControlName, 34> kControls = {{
     {"status", quick::control::kStatus},
 }};
 
+// A control's name, or "chip-KEY" for the Customize page's chip of the
+// button with that key.
 std::optional<int> ControlId(const std::string& name) {
+  if (name.rfind("chip-", 0) == 0) {
+    const auto button = quick::ButtonFromKey(Utf8ToWide(name.substr(5)));
+    if (button) return quick::kChipBaseId + *button;
+    return std::nullopt;
+  }
   for (const ControlName& control : kControls) {
     if (name == control.name) return control.id;
   }
@@ -144,6 +157,16 @@ std::wstring KnownFolder(REFKNOWNFOLDERID id) {
 }
 
 std::wstring SettingsPath() { return KnownFolder(FOLDERID_RoamingAppData) + L"\\StandaloneTemboNotch\\settings.ini"; }
+
+// A page's size in DIPs with the button layout the settings file holds (the
+// Home tiles and the Customize page's chips follow it).
+quick::PanelSize PageSizeNow(quick::Page page) {
+  wchar_t value[1024] = {};
+  GetPrivateProfileStringW(L"Notch", L"button_layout", L"", value, 1024, SettingsPath().c_str());
+  quick::PageInputs in;
+  quick::UseLayout(in, quick::ParseLayout(value));
+  return quick::PageSize(page, in.size);
+}
 
 void SendKeys(const std::vector<std::uint16_t>& keys) {
   std::vector<INPUT> inputs;
@@ -238,55 +261,6 @@ std::wstring ControlText(HWND control) {
     return {};
   }
   return std::wstring(buffer, std::min<std::size_t>(copied, 511));
-}
-
-// Pixels of the screen inside `area`, opaque BGRA.
-std::vector<std::uint8_t> ScreenPixels(const RECT& area) {
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap != nullptr) {
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    std::memcpy(pixels.data(), bits, pixels.size());
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-  }
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  for (std::size_t i = 3; i < pixels.size(); i += 4) pixels[i] = 255;
-  return pixels;
-}
-
-// The bounding box of dark pixels in `area` (the island is black on the
-// virtual screen's white).
-std::optional<RECT> DarkBounds(const RECT& area) {
-  const std::vector<std::uint8_t> pixels = ScreenPixels(area);
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  std::optional<RECT> bounds;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const std::uint8_t* p = &pixels[(static_cast<std::size_t>(y) * width + x) * 4];
-      if (p[0] > 64 || p[1] > 64 || p[2] > 64) continue;
-      if (!bounds) bounds = RECT{x, y, x + 1, y + 1};
-      bounds->left = std::min<LONG>(bounds->left, x);
-      bounds->top = std::min<LONG>(bounds->top, y);
-      bounds->right = std::max<LONG>(bounds->right, x + 1);
-      bounds->bottom = std::max<LONG>(bounds->bottom, y + 1);
-    }
-  }
-  if (bounds) OffsetRect(&*bounds, area.left, area.top);
-  return bounds;
 }
 
 // Under Wine the program is a host process too; its own figures are read
@@ -386,6 +360,7 @@ class Driver {
  public:
   explicit Driver(std::wstring out_folder) : out_(std::move(out_folder)) {}
   ~Driver() {
+    if (button_held_) Button(MOUSEEVENTF_LEFTUP);
     if (process_.hProcess != nullptr) {
       if (Running()) TerminateProcess(process_.hProcess, 99);
       CloseHandle(process_.hThread);
@@ -425,6 +400,13 @@ class Driver {
     GetWindowRect(Island(), &rect);
     return POINT{(rect.left + rect.right) / 2 + Scale(dx), rect.top + Scale(dy)};
   }
+  // Whether the panel has a window region (it clips itself while growing).
+  bool PanelClipped() const {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool clipped = GetWindowRgn(Panel(), region) != ERROR;
+    DeleteObject(region);
+    return clipped;
+  }
   HWND PanelControl(int id) const {
     const HWND panel = Panel();
     return panel != nullptr ? GetDlgItem(panel, id) : nullptr;
@@ -432,6 +414,9 @@ class Driver {
   bool ClickControl(int id) {
     const HWND control = PanelControl(id);
     if (control == nullptr || !IsWindowVisible(control)) return false;
+    // While the panel grows a clip hides its edges and the controls there:
+    // a click on one of them would land on the island.
+    PumpUntil([&] { return !PanelClipped(); }, 3000);
     RECT rect{};
     GetWindowRect(control, &rect);
     ClickAt(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
@@ -441,6 +426,16 @@ class Driver {
   bool Drop(const std::vector<std::wstring>& files);
   void DragOut(POINT from);
   bool Shot(const std::string& name);
+  // The island's window and the panel's, as one screen rectangle.
+  RECT IslandAndPanelArea() const {
+    RECT area{};
+    for (const HWND window : {Island(), Panel()}) {
+      RECT rect{};
+      if (window == nullptr || !IsWindowVisible(window) || !GetWindowRect(window, &rect)) continue;
+      UnionRect(&area, &area, &rect);
+    }
+    return area;
+  }
 
  private:
   bool Fail(std::string why) {
@@ -452,6 +447,9 @@ class Driver {
   std::wstring out_;
   PROCESS_INFORMATION process_{};
   long long host_pid_ = 0;
+  bool button_held_ = false;  // a drag-hold not yet released
+  RECT mark_area_{};
+  std::vector<std::uint8_t> mark_;
   std::string error_;
 };
 
@@ -568,7 +566,7 @@ bool Driver::Expect(const std::vector<std::string>& w) {
   if (w.size() >= 3 && w[1] == "page") {
     const auto page = quick::PageFromName(w[2]);
     if (!page) return Fail("unknown page " + w[2]);
-    const quick::PanelSize size = quick::PageSize(*page, {});
+    const quick::PanelSize size = PageSizeNow(*page);
     int width = 0, height = 0;
     const bool shown = PumpUntil(
         [&] {
@@ -671,6 +669,61 @@ bool Driver::Expect(const std::vector<std::string>& w) {
     if (!PumpUntil([&] { return !PanelVisible(); }, kDefaultWaitMs)) return Fail("the panel is still shown");
     return true;
   }
+  if (w.size() == 2 && w[1] == "whole") {
+    // The island's shape and the panel are painted all over (no blank
+    // block where a control was) and hold still: the page has settled.
+    double blank = 1.0, moving = 1.0;
+    const bool whole = PumpUntil(
+        [&] {
+          RECT area{};
+          if (Island() != nullptr && IsWindowVisible(Island())) {
+            RECT rect{};
+            GetWindowRect(Island(), &rect);
+            if (const std::optional<RECT> dark = DarkBounds(rect)) area = *dark;
+          }
+          RECT panel{};
+          if (PanelVisible() && GetWindowRect(Panel(), &panel)) UnionRect(&area, &area, &panel);
+          if (IsRectEmpty(&area)) return false;
+          const std::vector<std::uint8_t> first = ScreenPixels(area);
+          Pump(250);
+          const std::vector<std::uint8_t> second = ScreenPixels(area);
+          blank = EnclosedBlankShare(second, area.right - area.left);
+          moving = ChangedShare(first, second);
+          return blank < 0.08 && moving < 0.005;
+        },
+        kDefaultWaitMs);
+    if (!whole) {
+      return Fail("the island and the panel are not whole and still (" + std::to_string(static_cast<int>(blank * 100)) +
+                  "% blank, " + std::to_string(static_cast<int>(moving * 100)) + "% changing)");
+    }
+    return true;
+  }
+  if (w.size() == 3 && w[1] == "changed") {
+    // At least PERCENT of the marked area's pixels show something else: a
+    // page that opened, not the last one's picture left on the screen.
+    const auto percent = ReadWholeNumber(w[2], 1, 100);
+    if (!percent || mark_.empty()) return Fail("expect changed PERCENT takes a mark first");
+    double changed = 0;
+    const bool shown = PumpUntil(
+        [&] {
+          changed = ChangedShare(mark_, ScreenPixels(mark_area_));
+          return changed * 100 >= static_cast<double>(*percent);
+        },
+        kDefaultWaitMs);
+    if (!shown) {
+      return Fail("the screen still shows what it showed at the mark (" +
+                  std::to_string(static_cast<int>(changed * 100)) + "% changed)");
+    }
+    return true;
+  }
+  if (w.size() == 4 && w[1] == "setting") {
+    // The settings file's value as the program wrote it.
+    wchar_t value[1024] = {};
+    GetPrivateProfileStringW(L"Notch", Wide(w[2]).c_str(), L"", value, 1024, SettingsPath().c_str());
+    if (Narrow(value) != w[3])
+      return Fail("the setting " + w[2] + " is \"" + Narrow(value) + "\", not \"" + w[3] + "\"");
+    return true;
+  }
   if (w.size() == 2 && w[1] == "running") {
     if (!Running()) return Fail("the program is not running");
     return true;
@@ -739,7 +792,7 @@ bool Driver::Step(const std::vector<std::string>& w) {
   if (verb == "search" && w.size() == 1) {
     // The search hot key, pressed again when the panel did not come (the
     // island may have been busy collapsing).
-    const quick::PanelSize size = quick::PageSize(quick::Page::Search, {});
+    const quick::PanelSize size = PageSizeNow(quick::Page::Search);
     for (int attempt = 0; attempt < 3; ++attempt) {
       SendKeys({VK_MENU, VK_SPACE});
       if (PumpUntil(
@@ -762,7 +815,7 @@ bool Driver::Step(const std::vector<std::string>& w) {
     const auto id = ControlId(w[1]);
     const auto page = quick::PageFromName(w[2]);
     if (!id || !page) return Fail("open TILE PAGE");
-    const quick::PanelSize size = quick::PageSize(*page, {});
+    const quick::PanelSize size = PageSizeNow(*page);
     const auto shown = [&] {
       RECT rect{};
       if (!PanelVisible() || !GetWindowRect(Panel(), &rect)) return false;
@@ -777,6 +830,18 @@ bool Driver::Step(const std::vector<std::string>& w) {
     }
     return Fail("the tile " + w[1] + " did not open page " + w[2]);
   }
+  if (verb == "tile-to-island" && w.size() == 2) {
+    // A Home tile that hands over to one of the island's own pages: the
+    // panel gives way. Clicked again when the click was lost.
+    const auto id = ControlId(w[1]);
+    if (!id) return Fail("unknown control " + w[1]);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      if (!PanelVisible() && attempt > 0 && !Step({"home"})) return false;
+      if (!ClickControl(*id)) continue;
+      if (PumpUntil([&] { return !PanelVisible(); }, 3000)) return true;
+    }
+    return Fail("the tile " + w[1] + " did not hand over to the island");
+  }
   if (verb == "type-into" && w.size() == 3) {
     // Under Wine the first keys after the panel takes the focus can be lost
     // while X focus settles; a person sees that and types again.
@@ -786,13 +851,29 @@ bool Driver::Step(const std::vector<std::string>& w) {
     std::wstring text;
     for (int attempt = 0; attempt < 4 && text != wanted; ++attempt) {
       if (!PumpUntil([&] { return ClickControl(*id); }, kDefaultWaitMs)) return Fail("no control " + w[1]);
+      // The keys go where the program's keyboard focus is: to the control
+      // once it has it, and once the emptied box has settled.
+      const auto focused = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        const HWND control = PanelControl(*id);
+        return control != nullptr && GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) &&
+               info.hwndFocus == control;
+      };
+      PumpUntil(focused, 2000);
       Pump(300);
       SendKeys({VK_END});
       for (std::size_t i = ControlText(PanelControl(*id)).size(); i > 0; --i) SendKeys({VK_BACK});
-      Pump(100);
+      PumpUntil([&] { return ControlText(PanelControl(*id)).empty(); }, 2000);
+      Pump(500);
       TypeText(wanted);
-      Pump(400);
-      text = ControlText(PanelControl(*id));
+      // A busy program takes the last keys a while after they were sent.
+      PumpUntil(
+          [&] {
+            text = ControlText(PanelControl(*id));
+            return text == wanted;
+          },
+          3000);
     }
     if (text != wanted) return Fail("control " + w[1] + " shows \"" + Narrow(text) + "\" after typing");
     return true;
@@ -869,6 +950,53 @@ bool Driver::Step(const std::vector<std::string>& w) {
     CloseHandle(file);
     return true;
   }
+  if (verb == "drag-hold" && w.size() == 5 && w[1] == "panel") {
+    // Presses on a control and moves the pointer DX, DY DIPs away in small
+    // steps without letting go: the picture shows the drag running.
+    const auto id = ControlId(w[2]);
+    const auto dx = ReadWholeNumber(w[3], -2000, 2000), dy = ReadWholeNumber(w[4], -2000, 2000);
+    if (!id || !dx || !dy) return Fail("drag-hold panel NAME DX DY");
+    const HWND control = PanelControl(*id);
+    RECT rect{};
+    if (control == nullptr || !IsWindowVisible(control) || !GetWindowRect(control, &rect)) {
+      return Fail("no control " + w[2] + " on the panel to press");
+    }
+    const POINT from{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    MoveTo(from);
+    Pump(100);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    button_held_ = true;
+    Pump(100);
+    constexpr int kSteps = 8;
+    for (int step = 1; step <= kSteps; ++step) {
+      MoveTo(POINT{from.x + Scale(static_cast<double>(*dx)) * step / kSteps,
+                   from.y + Scale(static_cast<double>(*dy)) * step / kSteps});
+      Pump(60);
+    }
+    return true;
+  }
+  if (verb == "release" && w.size() == 1) {
+    Button(MOUSEEVENTF_LEFTUP);
+    button_held_ = false;
+    Pump(200);
+    return true;
+  }
+  if (verb == "mark" && w.size() == 1) {
+    // What the island and the panel show once they hold still (a fade or a
+    // resize over), for "expect changed".
+    mark_area_ = IslandAndPanelArea();
+    mark_ = ScreenPixels(mark_area_);
+    PumpUntil(
+        [&] {
+          Pump(250);
+          std::vector<std::uint8_t> now = ScreenPixels(mark_area_);
+          const bool still = ChangedShare(mark_, now) < 0.005;
+          mark_ = std::move(now);
+          return still;
+        },
+        kDefaultWaitMs);
+    return true;
+  }
   if (verb == "wait" && w.size() == 2) {
     const auto ms = ReadWholeNumber(w[1], 0, 600000);
     if (!ms) return Fail("wait MS");
@@ -924,24 +1052,10 @@ int Play(const std::wstring& steps_path, const std::wstring& out_folder) {
       std::fprintf(stderr, "line %d: %s: the program is not running\n", number, line.c_str());
       return 1;
     }
-    if (step.words.front() == "needs" && step.words.size() == 3 && step.words[1] == "control") {
-      // A stop for a control this build's panel may not have yet: without
-      // it the stop (up to the next blank line) is skipped and said so.
-      const auto id = ControlId(step.words[2]);
-      if (!id) {
-        std::fprintf(stderr, "line %d: unknown control %s\n", number, step.words[2].c_str());
-        return 2;
-      }
-      if (driver.PanelControl(*id) == nullptr) {
-        std::printf("skipped at line %d: the panel has no %s control\n", number, step.words[2].c_str());
-        std::fflush(stdout);
-        while (std::getline(file, line) && !ReadStepLine(line).words.empty()) ++number;
-        ++number;
-      }
-      continue;
-    }
     if (!driver.Step(step.words)) {
       std::fprintf(stderr, "line %d: %s: %s\n", number, line.c_str(), driver.error().c_str());
+      // What the screen showed when the stop failed.
+      if (driver.Running()) driver.Shot("failed-at-line-" + std::to_string(number));
       return 1;
     }
   }
