@@ -826,7 +826,10 @@ bool Driver::Step(const std::vector<std::string>& w) {
     for (int attempt = 0; attempt < 3; ++attempt) {
       if (!Step({"home"})) return false;
       if (!ClickControl(*id)) continue;
-      if (PumpUntil(shown, 3000)) return true;
+      // The hand follows the page as it takes its size: a page smaller than
+      // Home would otherwise leave the pointer outside and the island would
+      // close.
+      if (PumpUntil(shown, 3000)) return Step({"point", "panel"});
     }
     return Fail("the tile " + w[1] + " did not open page " + w[2]);
   }
@@ -873,7 +876,7 @@ bool Driver::Step(const std::vector<std::string>& w) {
             text = ControlText(PanelControl(*id));
             return text == wanted;
           },
-          3000);
+          8000);
     }
     if (text != wanted) return Fail("control " + w[1] + " shows \"" + Narrow(text) + "\" after typing");
     return true;
