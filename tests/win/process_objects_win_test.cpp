@@ -49,32 +49,56 @@ TEST(ProcessObjectsTest, ListedHandlesAreTheProcesssOwn) {
   EXPECT_EQ(CountListedHandles(0xFFFFFFF1), 0u);
 }
 
-TEST(ProcessObjectsTest, WindowsCountTopLevelOnesAndTheirChildren) {
-  const DWORD self = GetCurrentProcessId();
-  const ULONG before = CountWindows(self);
+// A top-level window with three children under it; returns the top one.
+HWND MakeWindows() {
   const HWND top = CreateWindowExW(0, L"STATIC", L"counted", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
-  ASSERT_NE(top, nullptr);
   const HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, top, nullptr, nullptr, nullptr);
   CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, child, nullptr, nullptr, nullptr);  // a grandchild
   CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 10, 0, 10, 10, top, nullptr, nullptr, nullptr);
+  return top;
+}
+
+TEST(ProcessObjectsTest, WindowsCountTopLevelOnesAndTheirChildren) {
+  const DWORD self = GetCurrentProcessId();
+  // The thread's first window brings a window of the system's own (the
+  // input method's) that lives as long as the thread has windows: an anchor
+  // window keeps it there throughout.
+  const HWND anchor = MakeWindows();
+  const ULONG before = CountWindows(self);
+  const HWND top = MakeWindows();
+  ASSERT_NE(top, nullptr);
   EXPECT_EQ(CountWindows(self), before + 4);
   DestroyWindow(top);
   EXPECT_EQ(CountWindows(self), before);
+  DestroyWindow(anchor);
 }
 
 TEST(ProcessObjectsTest, GdiObjectsInTheHandleTableAreCountedAndReleased) {
+  struct Made {
+    std::vector<HGDIOBJ> objects;
+    HDC memory = nullptr;
+  };
+  const auto make = [] {
+    Made made;
+    for (int i = 0; i < 40; ++i) made.objects.push_back(CreateSolidBrush(RGB(i, 0, 0)));
+    for (int i = 0; i < 5; ++i) made.objects.push_back(CreateBitmap(8, 8, 1, 32, nullptr));
+    const HDC screen = GetDC(nullptr);
+    made.memory = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    return made;
+  };
+  const auto release = [](const Made& made) {
+    DeleteDC(made.memory);
+    for (const HGDIOBJ object : made.objects) DeleteObject(object);
+  };
+  // The first screen DC fills a cache of the system's own that stays.
+  release(make());
   const ULONG before = CountOwnGdiObjects();
   ASSERT_GT(before, 0u) << "the GDI handle table was not found";  // the stock objects at least
-  std::vector<HGDIOBJ> objects;
-  for (int i = 0; i < 40; ++i) objects.push_back(CreateSolidBrush(RGB(i, 0, 0)));
-  for (int i = 0; i < 5; ++i) objects.push_back(CreateBitmap(8, 8, 1, 32, nullptr));
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
+  const Made made = make();
   EXPECT_EQ(CountOwnGdiObjects(), before + 46);
-  DeleteDC(memory);
-  for (const HGDIOBJ object : objects) DeleteObject(object);
+  release(made);
   EXPECT_EQ(CountOwnGdiObjects(), before);
 }
 
