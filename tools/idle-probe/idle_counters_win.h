@@ -26,6 +26,15 @@ struct ProcessFigures {
   ULONG handles;
   ULONG gdi_objects;
   ULONG user_objects;
+  // Figures that Wine answers too: the process's heaps walked block by
+  // block, the handles the kernel's (or wineserver's) table lists for the
+  // process, and the windows it owns, top-level and child.
+  ULONG64 heap_committed_bytes;
+  ULONG64 heap_busy_bytes;
+  ULONG heaps;
+  ULONG listed_handles;
+  ULONG windows;
+  ULONG gdi_table_objects;  // its entries in the GDI handle table
 };
 
 struct CounterTable {

@@ -7,6 +7,7 @@
 #include <psapi.h>
 
 #include "idle_counters_win.h"
+#include "process_objects_win.h"
 
 namespace {
 
@@ -43,6 +44,13 @@ void GiveFigures(CounterTable& counters) {
   counters.figures.handles = handles;
   counters.figures.gdi_objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   counters.figures.user_objects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  const notch::idle::HeapFigures heaps = notch::idle::WalkOwnHeaps();
+  counters.figures.heap_committed_bytes = heaps.committed_bytes;
+  counters.figures.heap_busy_bytes = heaps.busy_bytes;
+  counters.figures.heaps = heaps.heaps;
+  counters.figures.listed_handles = notch::idle::CountListedHandles(GetCurrentProcessId());
+  counters.figures.windows = notch::idle::CountWindows(GetCurrentProcessId());
+  counters.figures.gdi_table_objects = notch::idle::CountOwnGdiObjects();
   InterlockedExchange(&counters.figures_given, asked);
 }
 

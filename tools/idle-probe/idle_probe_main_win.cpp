@@ -26,25 +26,20 @@
 #include <vector>
 
 #include "common/app_messages.h"
-#include "idle-probe/idle_counters_win.h"
+#include "idle-probe/hooked_process_win.h"
 #include "idle-probe/idle_tally.h"
 #include "panel/panel_page.h"
+#include "win/key_chord.h"
 
 namespace {
 
-using notch::idle::CounterTable;
+using notch::idle::HookedProcess;
 using notch::idle::MessageCount;
+using notch::idle::WaitFor;
+using notch::idle::WaitForWindow;
+using notch::testing::PressChord;
 
 constexpr wchar_t kBaselineClass[] = L"TemboNotchIdleBaseline";
-constexpr DWORD kWaitMs = 15000;
-// The program's window thread may be busy for a while after it starts.
-constexpr DWORD kHookWaitMs = 90000;
-
-std::string Narrow(const wchar_t* text) {
-  std::string narrow;
-  for (; *text != L'\0'; ++text) narrow += *text < 0x80 ? static_cast<char>(*text) : '?';
-  return narrow;
-}
 
 std::string JsonText(const std::string& text) {
   std::string quoted = "\"";
@@ -53,20 +48,6 @@ std::string JsonText(const std::string& text) {
     quoted += c;
   }
   return quoted + "\"";
-}
-
-bool WaitFor(const std::function<bool()>& condition, DWORD limit_ms = kWaitMs) {
-  for (DWORD waited = 0; waited < limit_ms; waited += 50) {
-    if (condition()) return true;
-    Sleep(50);
-  }
-  return condition();
-}
-
-HWND WaitForWindow(const wchar_t* window_class) {
-  HWND window = nullptr;
-  WaitFor([&] { return (window = FindWindowW(window_class, nullptr)) != nullptr; });
-  return window;
 }
 
 LRESULT CALLBACK BaselineProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -92,129 +73,6 @@ int RunBaselineWindow() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   return 0;
-}
-
-// The window thread of another process with the counting hook set on it.
-class HookedProcess {
- public:
-  explicit HookedProcess(const wchar_t* window_class) {
-    window_ = WaitForWindow(window_class);
-    if (window_ == nullptr) {
-      error_ = "no window of that class";
-      return;
-    }
-    const DWORD thread_id = GetWindowThreadProcessId(window_, &process_id_);
-    section_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(CounterTable),
-                                  notch::idle::CounterTableName(process_id_).c_str());
-    if (section_ != nullptr) {
-      table_ = static_cast<CounterTable*>(MapViewOfFile(section_, FILE_MAP_WRITE, 0, 0, sizeof(CounterTable)));
-    }
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring dll = path;
-    dll = dll.substr(0, dll.find_last_of(L'\\') + 1) + L"notch_idle_hook.dll";
-    const HMODULE module = LoadLibraryW(dll.c_str());
-    const auto proc =
-        module == nullptr
-            ? nullptr
-            : reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, notch::idle::kHookProcName)));
-    if (table_ == nullptr || proc == nullptr) {
-      error_ = "could not make the counters' section or load notch_idle_hook.dll";
-      return;
-    }
-    hook_ = SetWindowsHookExW(WH_GETMESSAGE, proc, module, thread_id);
-    if (hook_ == nullptr) {
-      error_ = "SetWindowsHookEx failed";
-      return;
-    }
-    // The hook's library loads in the program at the next message it takes.
-    const bool running = WaitFor(
-        [this] {
-          PostMessageW(window_, WM_NULL, 0, 0);
-          return table_->used > 0;
-        },
-        kHookWaitMs);
-    if (!running) error_ = "the counting hook never ran in the program";
-  }
-  ~HookedProcess() {
-    if (hook_ != nullptr) UnhookWindowsHookEx(hook_);
-    if (table_ != nullptr) UnmapViewOfFile(table_);
-    if (section_ != nullptr) CloseHandle(section_);
-  }
-  HookedProcess(const HookedProcess&) = delete;
-  HookedProcess& operator=(const HookedProcess&) = delete;
-
-  const std::string& error() const { return error_; }
-  const CounterTable& table() const { return *table_; }
-
-  std::vector<MessageCount> Counters() const {
-    std::vector<MessageCount> counts;
-    const LONG used = table_->used;
-    for (LONG i = 0; i < used && i < notch::idle::kCounterSlots; ++i) {
-      const auto& slot = table_->slots[i];
-      counts.push_back({Narrow(slot.window_class), slot.message, slot.id, static_cast<std::uint64_t>(slot.count)});
-    }
-    return counts;
-  }
-
-  // The process's memory, as JSON: what it reports of itself through the
-  // hook, and its committed pages walked from here.
-  std::string MemoryJson() {
-    const LONG asked = InterlockedIncrement(&table_->figures_asked);
-    const bool given = WaitFor([&] {
-      PostMessageW(window_, WM_NULL, 0, 0);
-      return table_->figures_given == asked;
-    });
-    const notch::idle::ProcessFigures figures = table_->figures;
-    // Committed private pages as the Windows side of the process sees them:
-    // the heaps and stacks of the program and of the system libraries it
-    // loaded, not the host libraries behind them.
-    unsigned long long committed_private = 0, committed_image = 0, committed_mapped = 0;
-    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, process_id_);
-    MEMORY_BASIC_INFORMATION region{};
-    for (const char* address = nullptr;
-         process != nullptr && VirtualQueryEx(process, address, &region, sizeof region) == sizeof region &&
-         region.RegionSize != 0;
-         address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
-      if (region.State != MEM_COMMIT) continue;
-      if (region.Type == MEM_PRIVATE) committed_private += region.RegionSize;
-      if (region.Type == MEM_IMAGE) committed_image += region.RegionSize;
-      if (region.Type == MEM_MAPPED) committed_mapped += region.RegionSize;
-    }
-    if (process != nullptr) CloseHandle(process);
-    char text[768];
-    std::snprintf(text, sizeof text,
-                  "{\"private_bytes\": %llu, \"working_set_bytes\": %llu, \"committed_private_bytes\": %llu, "
-                  "\"committed_image_bytes\": %llu, \"committed_mapped_bytes\": %llu, \"handles\": %lu, "
-                  "\"gdi_objects\": %lu, \"user_objects\": %lu%s}",
-                  static_cast<unsigned long long>(figures.private_bytes),
-                  static_cast<unsigned long long>(figures.working_set_bytes), committed_private, committed_image,
-                  committed_mapped, figures.handles, figures.gdi_objects, figures.user_objects,
-                  given ? "" : ", \"error\": \"the program did not answer\"");
-    return text;
-  }
-
- private:
-  HWND window_ = nullptr;
-  DWORD process_id_ = 0;
-  HANDLE section_ = nullptr;
-  CounterTable* table_ = nullptr;
-  HHOOK hook_ = nullptr;
-  std::string error_;
-};
-
-void PressChord(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> inputs;
-  const auto key = [&inputs](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  for (const WORD vk : keys) key(vk, false);
-  for (auto vk = std::rbegin(keys); vk != std::rend(keys); ++vk) key(*vk, true);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 // Opens the panel on the page that holds `control`, then Esc on that

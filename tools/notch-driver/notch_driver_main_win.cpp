@@ -27,6 +27,7 @@
 #include "common/text.h"
 #include "count_trend.h"
 #include "driver_script.h"
+#include "idle-probe/hooked_process_win.h"
 #include "panel/button_layout.h"
 #include "panel/panel_page.h"
 #include "panel/panel_rules.h"
@@ -1155,20 +1156,36 @@ int Soak(int seconds, unsigned seed, const std::wstring& csv_path, const std::ws
   SendKeys({VK_ESCAPE});
   Pump(1000);
 
+  // The program's own figures, which hold under Wine too: its heaps and the
+  // handles and windows it holds, given by the idle hook from inside it, and
+  // its committed private pages walked from here.
+  notch::idle::HookedProcess inside(L"ShellIlha");
+  if (!inside.error().empty())
+    std::fprintf(stderr, "soak: no figures from inside the program: %s\n", inside.error().c_str());
+
   std::ofstream csv(std::filesystem::path(csv_path), std::ios::binary);
-  csv << "seconds,handles,gdi,user,threads,private_kb,working_set_kb,host_rss_kb,host_fds,host_threads\n";
+  csv.precision(12);  // whole kilobytes, not 1.23457e+06
+  csv << "seconds,handles,gdi,user,threads,private_kb,working_set_kb,host_rss_kb,host_fds,host_threads,"
+         "listed_handles,windows,gdi_table,heap_committed_kb,heap_busy_kb,committed_private_kb\n";
   // Bounds a minute. Under Wine the handle, GDI, USER and private-byte
-  // figures read 0; the host process's own figures stand in for them.
-  std::array<CountSeries, 9> series = {{
-      {"handles", 20, {}},
-      {"gdi", 10, {}},
-      {"user", 5, {}},
-      {"threads", 6, {}},
-      {"private_kb", 1024, {}},
-      {"working_set_kb", 4096, {}},
-      {"host_rss_kb", 4096, {}},
-      {"host_fds", 10, {}},
-      {"host_threads", 6, {}},
+  // figures read 0; the listed handles, windows, GDI table entries, heaps
+  // and committed pages are the program's own there, and the host process's figures are Wine's.
+  std::array<CountSeries, 15> series = {{
+      {"handles", 20, {}, {}},
+      {"gdi", 10, {}, {}},
+      {"user", 5, {}, {}},
+      {"threads", 6, {}, {}},
+      {"private_kb", 1024, {}, {}},
+      {"working_set_kb", 4096, {}, {}},
+      {"host_rss_kb", 4096, {}, {}},
+      {"host_fds", 10, {}, {}},
+      {"host_threads", 6, {}, {}},
+      {"listed_handles", 20, {}, {}},
+      {"windows", 5, {}, {}},
+      {"gdi_table", 10, {}, {}},
+      {"heap_committed_kb", 1024, {}, {}},
+      {"heap_busy_kb", 1024, {}, {}},
+      {"committed_private_kb", 2048, {}, {}},
   }};
   const ULONGLONG begin = GetTickCount64();
   ULONGLONG next_sample = begin;
@@ -1181,20 +1198,28 @@ int Soak(int seconds, unsigned seed, const std::wstring& csv_path, const std::ws
     if (GetTickCount64() >= next_sample) {
       const Sample s = driver.Measure(static_cast<double>(GetTickCount64() - begin) / 1000);
       const HostFigures host = driver.Host();
-      csv << s.seconds << ',' << s.handles << ',' << s.gdi << ',' << s.user << ',' << s.threads << ','
-          << s.private_bytes / 1024 << ',' << s.working_set / 1024 << ',' << host.rss_kb << ',' << host.fds << ','
-          << host.threads << '\n';
+      const notch::idle::ProcessFigures own = inside.Figures(2000).value_or(notch::idle::ProcessFigures{});
+      const notch::idle::CommittedPages pages = notch::idle::WalkCommittedPages(inside.process_id());
+      const std::array<double, 15> values = {static_cast<double>(s.handles),
+                                             static_cast<double>(s.gdi),
+                                             static_cast<double>(s.user),
+                                             static_cast<double>(s.threads),
+                                             static_cast<double>(s.private_bytes / 1024),
+                                             static_cast<double>(s.working_set / 1024),
+                                             static_cast<double>(host.rss_kb),
+                                             static_cast<double>(host.fds),
+                                             static_cast<double>(host.threads),
+                                             static_cast<double>(own.listed_handles),
+                                             static_cast<double>(own.windows),
+                                             static_cast<double>(own.gdi_table_objects),
+                                             static_cast<double>(own.heap_committed_bytes / 1024),
+                                             static_cast<double>(own.heap_busy_bytes / 1024),
+                                             static_cast<double>(pages.private_bytes / 1024)};
+      csv << s.seconds;
+      for (const double value : values) csv << ',' << value;
+      csv << '\n';
       csv.flush();
-      const std::array<double, 9> values = {static_cast<double>(s.handles),
-                                            static_cast<double>(s.gdi),
-                                            static_cast<double>(s.user),
-                                            static_cast<double>(s.threads),
-                                            static_cast<double>(s.private_bytes / 1024),
-                                            static_cast<double>(s.working_set / 1024),
-                                            static_cast<double>(host.rss_kb),
-                                            static_cast<double>(host.fds),
-                                            static_cast<double>(host.threads)};
-      for (std::size_t i = 0; i < series.size(); ++i) series[i].samples.push_back(values[i]);
+      for (std::size_t i = 0; i < series.size(); ++i) series[i].Add(s.seconds, values[i]);
       // Never a burst of samples to catch up after a long action.
       next_sample = std::max(next_sample + 1000, GetTickCount64() + 500);
     }
@@ -1207,7 +1232,7 @@ int Soak(int seconds, unsigned seed, const std::wstring& csv_path, const std::ws
   bool growing = false;
   for (const CountSeries& s : series) {
     const TrendVerdict verdict = JudgeTrend(s);
-    std::printf("  %-15s slope %+10.2f a minute over the second half (bound %.0f)%s\n", s.name.c_str(),
+    std::printf("  %-20s slope %+10.2f a minute over the second half (bound %.0f)%s\n", s.name.c_str(),
                 verdict.slope_per_minute, s.bound_per_minute, verdict.growing ? "  GROWING" : "");
     growing = growing || verdict.growing;
   }
