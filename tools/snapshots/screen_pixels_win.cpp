@@ -33,7 +33,15 @@ std::vector<std::uint8_t> ScreenPixels(const RECT& area) {
   return pixels;
 }
 
-std::optional<RECT> DarkBounds(const RECT& area) {
+std::optional<RECT> DarkBounds(const RECT& window_area) {
+  // Only what is on the screen: a capture reads black beyond its edges, and
+  // a window taller than the screen (the island's at 192 DPI on a 720-pixel
+  // screen) would otherwise seem dark to its bottom.
+  const RECT screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                    GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                    GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  RECT area{};
+  if (!IntersectRect(&area, &window_area, &screen)) return std::nullopt;
   const std::vector<std::uint8_t> pixels = ScreenPixels(area);
   const int width = area.right - area.left;
   std::optional<RECT> bounds;

@@ -15,7 +15,8 @@ namespace notch::snapshots {
 std::vector<std::uint8_t> ScreenPixels(const RECT& area);
 
 // The bounding box (screen pixels) of the pixels inside `area` whose
-// channels are all 64 or less, or nothing when there are none.
+// channels are all 64 or less, or nothing when there are none; the part of
+// `area` off the screen counts for nothing.
 std::optional<RECT> DarkBounds(const RECT& area);
 
 }  // namespace notch::snapshots
