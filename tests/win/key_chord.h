@@ -4,11 +4,12 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 namespace notch::testing {
 
-inline void PressChord(std::initializer_list<WORD> keys) {
+inline void PressChord(std::span<const WORD> keys) {
   std::vector<INPUT> inputs;
   const auto key = [&inputs](WORD vk, bool up) {
     INPUT input{};
@@ -18,8 +19,12 @@ inline void PressChord(std::initializer_list<WORD> keys) {
     inputs.push_back(input);
   };
   for (const WORD vk : keys) key(vk, false);
-  for (auto vk = std::rbegin(keys); vk != std::rend(keys); ++vk) key(*vk, true);
+  for (auto vk = keys.rbegin(); vk != keys.rend(); ++vk) key(*vk, true);
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+inline void PressChord(std::initializer_list<WORD> keys) {
+  PressChord(std::span<const WORD>(keys.begin(), keys.size()));
 }
 
 }  // namespace notch::testing

@@ -36,6 +36,7 @@
 #include "snapshots/screen_pixels_win.h"
 #include "tour-sources/tour_triggers_win.h"
 #include "win/file_drop_data.h"
+#include "win/key_chord.h"
 
 namespace notch::driver {
 
@@ -169,19 +170,7 @@ quick::PanelSize PageSizeNow(quick::Page page) {
   return quick::PageSize(page, in.size);
 }
 
-void SendKeys(const std::vector<std::uint16_t>& keys) {
-  std::vector<INPUT> inputs;
-  const auto key = [&inputs](WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    inputs.push_back(input);
-  };
-  for (const std::uint16_t vk : keys) key(vk, false);
-  for (auto vk = keys.rbegin(); vk != keys.rend(); ++vk) key(*vk, true);
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
+void SendKeys(const std::vector<std::uint16_t>& keys) { testing::PressChord(std::span<const WORD>(keys)); }
 
 void Pump(DWORD ms);
 
