@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "host/core_audio_endpoints_win.h"
 #include "host/host_links_win.h"
+#include "host/system_sources_win.h"
 #include "shell/ilha/island.h"
 #include "shell/ilha/island_win.h"
 
@@ -16,8 +16,8 @@ void ShowVolumeHud(float level, bool muted) {
 
 // Never destroyed: Core Audio may still hold the callback object while the
 // process ends.
-std::unique_ptr<CoreAudioEndpoints>& Endpoints() {
-  static auto* endpoints = new std::unique_ptr<CoreAudioEndpoints>;
+std::unique_ptr<AudioEndpoints>& Endpoints() {
+  static auto* endpoints = new std::unique_ptr<AudioEndpoints>;
   return *endpoints;
 }
 
@@ -31,7 +31,7 @@ AudioBinding& HostAudio() {
 namespace links {
 
 void StartAudio(HWND host) {
-  Endpoints() = CoreAudioEndpoints::Create(AudioEvents::Create(host));
+  Endpoints() = CreateAudioEndpoints(host);
   HostAudio().Start(Endpoints().get());
 }
 

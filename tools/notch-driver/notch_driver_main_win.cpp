@@ -998,7 +998,8 @@ bool Driver::Step(const std::vector<std::string>& w) {
   }
   if (verb == "expect" && w.size() >= 2) return Expect(w);
   if (verb == "shot" && w.size() == 2) return Shot(w[1]);
-  // The tour build's stand-in sources: start its track, raise a notice.
+  // The tour build's stand-in sources: start its track, raise a notice, turn
+  // the volume, charge the battery.
   if ((verb == "media-play" || verb == "media-pause") && w.size() == 1) {
     const wchar_t* event = verb == "media-play" ? tour::kMediaPlayEventName : tour::kMediaPauseEventName;
     if (!PumpUntil([event] { return tour::SignalEvent(event); }, kDefaultWaitMs)) {
@@ -1011,6 +1012,26 @@ bool Driver::Step(const std::vector<std::string>& w) {
     if (!PumpUntil([&] { return tour::SignalNotice(notice); }, kDefaultWaitMs)) {
       return Fail("no notification list to add to (is this the tour build?)");
     }
+    return true;
+  }
+  if (verb == "volume" && (w.size() == 2 || (w.size() == 3 && w[2] == "muted"))) {
+    const auto percent = ReadWholeNumber(w[1], 0, 100);
+    if (!percent) return Fail("volume PERCENT [muted]");
+    const tour::TourVolumeSlot volume = tour::VolumeSlotFor(static_cast<int>(*percent), w.size() == 3);
+    if (!PumpUntil([&] { return tour::SignalVolume(volume); }, kDefaultWaitMs)) {
+      return Fail("no output device to turn (is this the tour build?)");
+    }
+    return true;
+  }
+  if (verb == "battery" && w.size() == 3 && (w[2] == "plugged" || w[2] == "unplugged")) {
+    const auto percent = ReadWholeNumber(w[1], 0, 100);
+    if (!percent) return Fail("battery PERCENT plugged|unplugged");
+    const tour::TourPowerSlot power = tour::PowerSlotFor(static_cast<int>(*percent), w[2] == "plugged");
+    if (!PumpUntil([&] { return tour::WritePower(power); }, kDefaultWaitMs)) {
+      return Fail("no battery to charge (is this the tour build?)");
+    }
+    // What the system sends the top-level windows when the power status changes.
+    if (!PostMessageW(Island(), WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0)) return Fail("no island to tell");
     return true;
   }
   if (verb == "echo") {

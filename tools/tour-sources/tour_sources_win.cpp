@@ -1,7 +1,8 @@
 // The tour build's definitions of the program's outside sources: a media
 // session that plays the tour's tracks once the driver signals, a
-// notification list the driver adds to, and the lyrics services played on
-// loopback (NOTCH_LYRICS_SERVICES) in place of the real ones.
+// notification list the driver adds to, the lyrics services played on
+// loopback (NOTCH_LYRICS_SERVICES) in place of the real ones, an output
+// device whose volume the driver turns, and a battery the driver charges.
 #include <windows.h>
 
 #include <memory>
@@ -10,13 +11,16 @@
 #include <thread>
 
 #include "activities/media_requests.h"
+#include "common/app_messages.h"
 #include "common/clock.h"
 #include "common/debug_log.h"
 #include "host/system_sources_win.h"
 #include "lyrics/http_transport_winhttp_win.h"
 #include "tour-sources/tour_media_player.h"
 #include "tour-sources/tour_notices.h"
+#include "tour-sources/tour_power.h"
 #include "tour-sources/tour_triggers_win.h"
+#include "tour-sources/tour_volume.h"
 #include "win/loopback_services_transport.h"
 #include "win/lyrics_services_server.h"
 #include "win/trusted_root_certificate.h"
@@ -36,6 +40,28 @@ class Handle {
 
  private:
   HANDLE handle_;
+};
+
+// A slot of shared memory the driver writes, zeroed until it does. Read as a
+// copy: the driver may write again while it is read.
+template <typename Slot>
+class SharedSlot {
+ public:
+  explicit SharedSlot(const wchar_t* name)
+      : mapping_(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(Slot), name)) {}
+  bool valid() const { return mapping_.get() != nullptr; }
+  std::optional<Slot> Read() const {
+    const void* view =
+        mapping_.get() != nullptr ? MapViewOfFile(mapping_.get(), FILE_MAP_READ, 0, 0, sizeof(Slot)) : nullptr;
+    if (view == nullptr) return std::nullopt;
+    Slot slot;
+    CopyMemory(&slot, view, sizeof slot);
+    UnmapViewOfFile(view);
+    return slot;
+  }
+
+ private:
+  Handle mapping_;
 };
 
 // The session: the player under a mutex, read by the media thread and moved
@@ -151,10 +177,8 @@ class TourMediaSession final : public MediaSessionPort {
 class TourNotificationSource final : public NotificationSource {
  public:
   TourNotificationSource()
-      : event_(CreateEventW(nullptr, FALSE, FALSE, tour::kNoticeEventName)),
-        mapping_(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(tour::TourNoticeSlot),
-                                    tour::kNoticeSlotName)) {
-    if (event_.get() == nullptr || mapping_.get() == nullptr) {
+      : event_(CreateEventW(nullptr, FALSE, FALSE, tour::kNoticeEventName)), slot_(tour::kNoticeSlotName) {
+    if (event_.get() == nullptr || !slot_.valid()) {
       throw NotificationSourceError(L"tour: no notice slot");
     }
   }
@@ -163,12 +187,7 @@ class TourNotificationSource final : public NotificationSource {
   NotificationAccess RequestAccess() override { return NotificationAccess::Allowed; }
   std::vector<ToastEntry> CurrentToasts() override {
     if (WaitForSingleObject(event_.get(), 0) == WAIT_OBJECT_0) {
-      if (const void* view = MapViewOfFile(mapping_.get(), FILE_MAP_READ, 0, 0, sizeof(tour::TourNoticeSlot))) {
-        tour::TourNoticeSlot slot;
-        CopyMemory(&slot, view, sizeof slot);  // the driver may write again while we read
-        UnmapViewOfFile(view);
-        toasts_.Add(tour::ReadNoticeSlot(slot));
-      }
+      if (const auto slot = slot_.Read()) toasts_.Add(tour::ReadNoticeSlot(*slot));
     }
     return toasts_.Entries();
   }
@@ -176,8 +195,46 @@ class TourNotificationSource final : public NotificationSource {
 
  private:
   Handle event_;
-  Handle mapping_;
+  SharedSlot<tour::TourNoticeSlot> slot_;
   tour::TourToastList toasts_;
+};
+
+// The output device: each signal of the volume event applies the driver's
+// slot and, when that moved the level or the mute state, posts the host the
+// change as Core Audio's callback does.
+class TourAudioSource final : public AudioEndpoints {
+ public:
+  explicit TourAudioSource(HWND host)
+      : host_(host), event_(CreateEventW(nullptr, FALSE, FALSE, tour::kVolumeEventName)), slot_(tour::kVolumeSlotName) {
+    if (event_.get() == nullptr || !slot_.valid() ||
+        !RegisterWaitForSingleObject(&wait_, event_.get(), OnDriverChange, this, INFINITE, WT_EXECUTEDEFAULT)) {
+      DebugLog(L"tour: no volume slot (%lu)", GetLastError());
+      wait_ = nullptr;
+    }
+  }
+  ~TourAudioSource() override {
+    if (wait_ != nullptr) UnregisterWaitEx(wait_, INVALID_HANDLE_VALUE);  // and lets a running callback end
+  }
+  TourAudioSource(const TourAudioSource&) = delete;
+  TourAudioSource& operator=(const TourAudioSource&) = delete;
+
+  std::unique_ptr<AudioDevice> DefaultOutput() override { return endpoints_.DefaultOutput(); }
+  bool RegisterDeviceCallback() override { return endpoints_.RegisterDeviceCallback(); }
+  void UnregisterDeviceCallback() override { endpoints_.UnregisterDeviceCallback(); }
+
+ private:
+  static void CALLBACK OnDriverChange(void* context, BOOLEAN) {
+    auto* self = static_cast<TourAudioSource*>(context);
+    const auto slot = self->slot_.Read();
+    if (slot && self->output_.Apply(*slot)) PostMessageW(self->host_, host_message::kVolumeChanged, 0, 0);
+  }
+
+  const HWND host_;
+  Handle event_;
+  SharedSlot<tour::TourVolumeSlot> slot_;
+  tour::TourOutput output_;
+  tour::TourAudioEndpoints endpoints_{output_};
+  HANDLE wait_ = nullptr;
 };
 
 // Answers nothing: without the loopback services the tour sends no request
@@ -219,6 +276,14 @@ std::unique_ptr<HttpTransport> CreateLyricsTransport() {
   if (!transport->trusted()) DebugLog(L"tour: the lyrics services' authority is not trusted");
   DebugLog(L"tour: lyrics services on port %u", static_cast<unsigned>(server->port));
   return transport;
+}
+
+std::unique_ptr<AudioEndpoints> CreateAudioEndpoints(HWND host) { return std::make_unique<TourAudioSource>(host); }
+
+std::optional<PowerReading> ReadSystemPowerStatus() {
+  // Made by the first read (the island's, at start) and kept for the driver.
+  static const SharedSlot<tour::TourPowerSlot> slot(tour::kPowerSlotName);
+  return tour::ReadPowerSlot(slot.Read().value_or(tour::TourPowerSlot{}));
 }
 
 }  // namespace notch

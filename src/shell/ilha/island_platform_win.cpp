@@ -6,6 +6,7 @@
 #include <shellscalingapi.h>
 
 #include "common/app_messages.h"
+#include "host/system_sources_win.h"
 #include "render/frame_clock_win.h"
 #include "render/layered_surface_win.h"
 
@@ -93,11 +94,7 @@ ScreenPoint WindowsIslandPlatform::WindowOrigin() const {
 
 bool WindowsIslandPlatform::CapsLockOn() const { return (GetKeyState(VK_CAPITAL) & 1) != 0; }
 
-std::optional<PowerReading> WindowsIslandPlatform::ReadPowerStatus() const {
-  SYSTEM_POWER_STATUS status{};
-  if (!GetSystemPowerStatus(&status)) return std::nullopt;
-  return PowerReading{status.ACLineStatus, status.BatteryFlag, status.BatteryLifePercent};
-}
+std::optional<PowerReading> WindowsIslandPlatform::ReadPowerStatus() const { return ReadSystemPowerStatus(); }
 
 void WindowsIslandPlatform::PlayTimerDoneSound() {
   PlaySoundW(L"SystemNotification", nullptr, SND_ALIAS | SND_ASYNC | SND_NODEFAULT);
