@@ -314,7 +314,10 @@ void MediaView::DrawControls(Canvas& canvas, const IslandContentFrame& frame, co
     const float width =
         std::min(canvas.MeasureTextWidth(*names[i], formats[TextRole::SmallLeading]), l.credit_right - x);
     const RectF rect{x, l.credit_top, x + width, l.credit_bottom};
-    canvas.DrawText(*names[i], formats[TextRole::SmallLeading], rect, Brush::Solid(WithAlpha(lyric, o)));
+    // Drawn in the rest of the line, not the measured box: a measurement a
+    // fraction short would otherwise cut the name to an ellipsis.
+    canvas.DrawText(*names[i], formats[TextRole::SmallLeading], {x, l.credit_top, l.credit_right, l.credit_bottom},
+                    Brush::Solid(WithAlpha(lyric, o)));
     hits.Add(media_hit::kCredit, rect, i);
     x += width + 12.0f;
   }

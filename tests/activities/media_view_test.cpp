@@ -181,6 +181,13 @@ TEST_F(MediaViewTest, TheLyricsButtonOpensThePanelWithItsCredits) {
   EXPECT_TRUE(Drew(L"LRCLIB"));
   EXPECT_TRUE(Drew(L"Someone"));
   const MediaCardLayout card = Card();
+  // Each name may run to the line's end, so a measurement a little short
+  // never trims it to an ellipsis.
+  for (const CanvasOp& op : canvas_.ops) {
+    if (op.kind == CanvasOp::Kind::DrawText && (op.text == L"LRCLIB" || op.text == L"Someone")) {
+      EXPECT_FLOAT_EQ(op.rect.right, card.credit_right) << std::string(op.text.begin(), op.text.end());
+    }
+  }
   ClickAt({card.credit_left + 2.0f, (card.credit_top + card.credit_bottom) / 2.0f});
   EXPECT_EQ(opened_, std::vector<std::wstring>{L"https://lrclib.net"});
 
