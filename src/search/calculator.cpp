@@ -167,7 +167,8 @@ void AssignCalculation(std::wstring& out, double value) {
     written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
   }
   if (written.ec != std::errc()) return;
-  out.append(buffer, written.ptr);
+  // Char by char: appending the narrow range would build a wide copy first.
+  for (const char* c = buffer; c != written.ptr; ++c) out.push_back(static_cast<wchar_t>(*c));
 }
 
 std::optional<std::wstring> Calculate(std::wstring_view trimmed) {

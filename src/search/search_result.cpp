@@ -41,7 +41,15 @@ void RankResults(std::span<SearchResult> results, std::vector<std::uint32_t>& or
 }
 
 SearchResult& ResultRows::Add() {
-  if (count_ == rows_.size()) rows_.emplace_back();
+  if (count_ == rows_.size()) {
+    // Ranking swaps rows, and with them their buffers, so every slot starts
+    // with room for a usual row: otherwise a long text moved into a slot that
+    // held a short one reallocates there, keystroke after keystroke.
+    SearchResult& row = rows_.emplace_back();
+    row.title.reserve(kTitleRoom);
+    row.subtitle.reserve(kTitleRoom);
+    row.target.reserve(kTargetRoom);
+  }
   SearchResult& row = rows_[count_++];
   row.kind = ResultKind::Web;
   row.title.clear();

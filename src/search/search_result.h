@@ -57,6 +57,9 @@ class ResultRows {
   void Rank() { RankResults(std::span<SearchResult>(rows_.data(), count_), order_); }
 
  private:
+  static constexpr std::size_t kTitleRoom = 64;
+  static constexpr std::size_t kTargetRoom = 160;
+
   std::vector<SearchResult> rows_;
   std::size_t count_ = 0;
   std::vector<std::uint32_t> order_;
