@@ -50,7 +50,9 @@ class ResultRows {
   // their buffers).
   SearchResult& Add();
   // Takes back the last row added, for a builder that found no row after all.
-  void DropLast() { --count_; }
+  void DropLast() {
+    if (count_ > 0) --count_;
+  }
   std::size_t size() const { return count_; }
   bool empty() const { return count_ == 0; }
   std::span<const SearchResult> rows() const { return {rows_.data(), count_}; }
