@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const notch::ManualClock clock;
   static SearchEngine engine(sources, clock, RunInline);
   const std::wstring query = notch::Utf8ToWide(std::string_view(reinterpret_cast<const char*>(data), size));
-  const std::vector<SearchResult> rows = engine.BuildResults(query, L"Browser", L"g");
+  const std::span<const SearchResult> rows = engine.BuildResults(query, L"Browser", L"g");
   for (std::size_t i = 1; i < rows.size(); ++i) {
     if (rows[i - 1].score < rows[i].score) std::abort();
   }

@@ -73,24 +73,34 @@ std::size_t AsciiPrefixEnd(std::string_view s, std::size_t from) {
 }
 
 void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
+  char bytes[4];
+  out.append(bytes, EncodeUtf8(c, bytes));
 }
 
 }  // namespace
+
+std::size_t EncodeUtf8(char32_t c, char* bytes) {
+  if (c < 0x80) {
+    bytes[0] = static_cast<char>(c);
+    return 1;
+  }
+  if (c < 0x800) {
+    bytes[0] = static_cast<char>(0xC0 | (c >> 6));
+    bytes[1] = static_cast<char>(0x80 | (c & 0x3F));
+    return 2;
+  }
+  if (c < 0x10000) {
+    bytes[0] = static_cast<char>(0xE0 | (c >> 12));
+    bytes[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    bytes[2] = static_cast<char>(0x80 | (c & 0x3F));
+    return 3;
+  }
+  bytes[0] = static_cast<char>(0xF0 | (c >> 18));
+  bytes[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+  bytes[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  bytes[3] = static_cast<char>(0x80 | (c & 0x3F));
+  return 4;
+}
 
 void AppendCodePoint(std::wstring& out, char32_t c) {
   if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacementCharacter;
@@ -125,20 +135,28 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& index) { return Decod
 std::wstring Utf8ToWide(std::string_view utf8) {
   std::wstring out;
   out.reserve(utf8.size());
+  AppendWide(out, utf8);
+  return out;
+}
+
+void AppendWide(std::wstring& out, std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     // Most text is ASCII: each byte is its own unit.
     const std::size_t ascii_end = AsciiPrefixEnd(utf8, i);
     for (; i < ascii_end; ++i) out.push_back(static_cast<wchar_t>(utf8[i]));
     if (i < utf8.size()) AppendCodePoint(out, DecodeUtf8At(utf8, i));
   }
-  return out;
 }
 
 std::string WideToUtf8(std::wstring_view wide) {
   std::string out;
   out.reserve(wide.size());
-  for (std::size_t i = 0; i < wide.size();) AppendUtf8(out, NextCodePoint(wide, i));
+  AppendUtf8(out, wide);
   return out;
+}
+
+void AppendUtf8(std::string& out, std::wstring_view wide) {
+  for (std::size_t i = 0; i < wide.size();) AppendUtf8(out, NextCodePoint(wide, i));
 }
 
 bool IsValidUtf8(std::string_view utf8) {

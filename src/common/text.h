@@ -13,6 +13,9 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 std::wstring Utf8ToWide(std::string_view utf8);
 std::string WideToUtf8(std::wstring_view wide);
+// The same, appending to `out`: a caller that keeps `out` reuses its buffer.
+void AppendWide(std::wstring& out, std::string_view utf8);
+void AppendUtf8(std::string& out, std::wstring_view wide);
 
 // True when every byte belongs to a well-formed UTF-8 sequence.
 bool IsValidUtf8(std::string_view utf8);
@@ -23,6 +26,10 @@ bool IsValidWide(std::wstring_view wide);
 
 // The text's length in UTF-16 code units, whatever the width of wchar_t.
 std::size_t Utf16Length(std::wstring_view wide);
+
+// The UTF-8 bytes of one Unicode scalar value into `bytes` (room for four);
+// returns how many.
+std::size_t EncodeUtf8(char32_t code_point, char* bytes);
 
 // Appends one Unicode scalar value in this platform's wchar_t encoding.
 void AppendCodePoint(std::wstring& out, char32_t code_point);

@@ -13,7 +13,10 @@ class ProgramPorts final : public QuickSearchPorts {
  public:
   void EnsureIndexes() override { Engine().EnsureIndexes(); }
   std::vector<SearchResult> Instant(std::wstring_view query) override {
-    return Engine().BuildResults(query, BrowserLabel(), AppSettings().Read(setting::kSearchWebFallback));
+    // The page keeps the rows, so they are copied out of the engine's.
+    const std::span<const SearchResult> rows =
+        Engine().BuildResults(query, BrowserLabel(), AppSettings().Read(setting::kSearchWebFallback));
+    return {rows.begin(), rows.end()};
   }
   std::vector<SearchResult> Deep(std::wstring_view query, const std::atomic<bool>& cancel) override {
     return Engine().DeepFileSearch(query, cancel);

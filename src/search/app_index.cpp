@@ -94,24 +94,41 @@ std::vector<AppEntry> BuildAppIndex(const FileSystem& disk, const SearchFolders&
   return collector.Take();
 }
 
-void AppendAppMatches(std::vector<SearchResult>& rows, std::span<const AppEntry> apps, std::wstring_view lower_query) {
+void AddAppMatches(ResultRows& rows, std::span<const AppEntry> apps, std::wstring_view lower_query) {
   struct Match {
     int score;
     const AppEntry* app;
   };
-  std::vector<Match> matches;
+  // Keys are unique, so names are too and this order has no ties.
+  const auto better = [](const Match& a, const Match& b) {
+    return a.score != b.score ? a.score > b.score : a.app->name < b.app->name;
+  };
+  // The best matches so far in a heap whose top is the worst of them.
+  std::array<Match, kMaxAppRows> best{};
+  std::size_t kept = 0;
   for (const AppEntry& app : apps) {
     const int score = FuzzyScore(std::wstring_view(app.key), lower_query);
-    if (score > 0) matches.push_back({score, &app});
+    if (score <= 0) continue;
+    const Match match{score, &app};
+    if (kept < best.size()) {
+      best[kept++] = match;
+      std::push_heap(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(kept), better);
+    } else if (better(match, best.front())) {
+      std::pop_heap(best.begin(), best.end(), better);
+      best.back() = match;
+      std::push_heap(best.begin(), best.end(), better);
+    }
   }
-  const std::size_t kept = std::min(matches.size(), kMaxAppRows);
-  std::partial_sort(matches.begin(), matches.begin() + static_cast<std::ptrdiff_t>(kept), matches.end(),
-                    [](const Match& a, const Match& b) {
-                      return a.score != b.score ? a.score > b.score : a.app->name < b.app->name;
-                    });
+  std::sort_heap(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(kept), better);
   for (std::size_t i = 0; i < kept; ++i) {
-    const AppEntry& app = *matches[i].app;
-    rows.push_back(SearchResult{ResultKind::App, app.name, app.subtitle, app.target, {}, icon::kApp, matches[i].score});
+    const AppEntry& app = *best[i].app;
+    SearchResult& row = rows.Add();
+    row.kind = ResultKind::App;
+    row.title.assign(app.name);
+    row.subtitle.assign(app.subtitle);
+    row.target.assign(app.target);
+    row.icon = icon::kApp;
+    row.score = best[i].score;
   }
 }
 

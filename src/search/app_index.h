@@ -27,8 +27,8 @@ bool IsExcludedAppKey(std::wstring_view key);
 std::vector<AppEntry> BuildAppIndex(const FileSystem& disk, const SearchFolders& folders,
                                     std::span<const AppPathEntry> app_paths);
 
-// The best kMaxAppRows apps for a lower-case query, best first (equal
+// Adds the best kMaxAppRows apps for a lower-case query, best first (equal
 // scores by name).
-void AppendAppMatches(std::vector<SearchResult>& rows, std::span<const AppEntry> apps, std::wstring_view lower_query);
+void AddAppMatches(ResultRows& rows, std::span<const AppEntry> apps, std::wstring_view lower_query);
 
 }  // namespace notch::quick

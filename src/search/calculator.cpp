@@ -1,5 +1,6 @@
 #include "search/calculator.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -99,7 +100,9 @@ class Parser {
 
   double Number() {
     SkipSpace();
-    std::string digits;
+    // A query is at most kMaxCalculationChars long, and so is any number in it.
+    std::array<char, kMaxCalculationChars> digits;
+    std::size_t length = 0;
     bool seen_dot = false;
     bool seen_digit = false;
     for (; at_ < text_.size(); ++at_) {
@@ -111,12 +114,12 @@ class Parser {
       } else {
         break;
       }
-      digits.push_back(static_cast<char>(c));
+      digits[length++] = static_cast<char>(c);
     }
     if (!seen_digit) return Fail();
     double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || end != digits.data() + digits.size()) return Fail();
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + length, value);
+    if (error != std::errc() || end != digits.data() + length) return Fail();
     return value;
   }
 
@@ -148,20 +151,37 @@ std::optional<double> EvaluateCalculation(std::wstring_view trimmed) {
 }
 
 std::wstring FormatCalculation(double value) {
+  std::wstring text;
+  AssignCalculation(text, value);
+  return text;
+}
+
+void AssignCalculation(std::wstring& out, double value) {
+  out.clear();
+  char buffer[32];
+  std::to_chars_result written{};
   const double whole = std::round(value);
   if (std::fabs(value) < kWholeLimit && std::fabs(value - whole) <= kWholeTolerance) {
-    return std::to_wstring(static_cast<long long>(whole));
+    written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(whole));
+  } else {
+    written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
   }
-  char buffer[32];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-  if (error != std::errc()) return {};
-  return std::wstring(buffer, end);
+  if (written.ec != std::errc()) return;
+  // Char by char: appending the narrow range would build a wide copy first.
+  for (const char* c = buffer; c != written.ptr; ++c) out.push_back(static_cast<wchar_t>(*c));
 }
 
 std::optional<std::wstring> Calculate(std::wstring_view trimmed) {
+  std::wstring answer;
+  if (!Calculate(trimmed, answer)) return std::nullopt;
+  return answer;
+}
+
+bool Calculate(std::wstring_view trimmed, std::wstring& answer) {
   const std::optional<double> value = EvaluateCalculation(trimmed);
-  if (!value) return std::nullopt;
-  return FormatCalculation(*value);
+  if (!value) return false;
+  AssignCalculation(answer, *value);
+  return true;
 }
 
 }  // namespace notch::quick

@@ -16,8 +16,11 @@ std::optional<double> EvaluateCalculation(std::wstring_view trimmed);
 
 // Whole numbers below 10^15 as integers, anything else as "%.6g".
 std::wstring FormatCalculation(double value);
+void AssignCalculation(std::wstring& out, double value);
 
 // Both steps: the answer's text, or nothing.
 std::optional<std::wstring> Calculate(std::wstring_view trimmed);
+// The same into `answer`, whose buffer is reused; false for no answer.
+bool Calculate(std::wstring_view trimmed, std::wstring& answer);
 
 }  // namespace notch::quick

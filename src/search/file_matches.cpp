@@ -34,6 +34,27 @@ bool OccursInOrder(std::string_view word, std::string_view text) {
   return true;
 }
 
+// The length of the profile's folder key (FolderKey): the path without
+// separators at its end, down to a drive's root.
+std::size_t FolderKeyLength(std::wstring_view profile) {
+  std::size_t length = profile.size();
+  while (length > 3 && (profile[length - 1] == L'\\' || profile[length - 1] == L'/')) --length;
+  return length;
+}
+
+// Whether `folder` is the profile or inside it, ignoring case. Lower-casing
+// maps each code unit on its own, so the texts compare unit by unit.
+bool IsInsideFolder(std::wstring_view folder, std::wstring_view profile) {
+  const std::size_t length = FolderKeyLength(profile);
+  if (folder.size() < length) return false;
+  for (std::size_t i = 0; i < length; ++i) {
+    if (ToLowerCodePoint(static_cast<char32_t>(folder[i])) != ToLowerCodePoint(static_cast<char32_t>(profile[i]))) {
+      return false;
+    }
+  }
+  return folder.size() == length || folder[length] == L'\\';
+}
+
 struct Candidate {
   int score = 0;
   std::size_t name_length = 0;
@@ -75,18 +96,39 @@ class BestCandidates {
 
 }  // namespace
 
-FileQuery::FileQuery(std::wstring_view lower_query) : whole(WideToUtf8(lower_query)) {
-  for (const std::wstring_view word : SplitWords(lower_query)) {
-    words.push_back(WideToUtf8(word));
-    word_classes.push_back(ByteClasses(words.back()));
+void FileQuery::Assign(std::wstring_view lower_query) {
+  whole.clear();
+  AppendUtf8(whole, lower_query);
+  // White space is the same code points in UTF-8, so the words are cut from
+  // the whole once it is complete.
+  words.clear();
+  word_classes.clear();
+  const std::string_view text = whole;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size();) {
+    const std::size_t at = i;
+    if (i < text.size() && !IsWhiteSpace(NextCodePoint(text, i))) continue;
+    if (at > start) {
+      words.push_back(text.substr(start, at - start));
+      word_classes.push_back(ByteClasses(words.back()));
+    }
+    if (at == text.size()) break;
+    start = i;
   }
 }
 
-FileScorer::FileScorer(const FileQuery& query) : query_(query), folder_has_word_(query.words.size(), false) {
-  for (const std::string& word : query.words) {
+FileScorer::FileScorer(const FileQuery& query) : query_(query) { Restart(); }
+
+void FileScorer::Restart() {
+  max_scattered_.clear();
+  spans_folders_.clear();
+  for (const std::string_view word : query_.words) {
     max_scattered_.push_back(MaxScatteredScore(CodePointCount(word)));
-    spans_folders_.push_back(word.find('\\') != std::string::npos);
+    spans_folders_.push_back(word.find('\\') != std::string_view::npos);
   }
+  folder_has_word_.assign(query_.words.size(), false);
+  folder_ = kNoFolder;
+  required_classes_ = 0;
 }
 
 void FileScorer::EnterFolder(const FileEntry& entry) {
@@ -120,7 +162,7 @@ bool FileScorer::PathContains(std::size_t word, const FileEntry& entry) {
 }
 
 int FileScorer::Score(const FileEntry& entry, int floor) {
-  const std::vector<std::string>& words = query_.words;
+  const std::vector<std::string_view>& words = query_.words;
   if (words.empty()) return kNoMatch;
   const std::string_view name = entry.lower_name;
   const int bonus = entry.bonus;
@@ -167,42 +209,59 @@ int ScorePath(std::wstring_view lower_path, int bonus, const FileQuery& query) {
 }
 
 std::wstring FolderSubtitle(std::wstring_view path, std::wstring_view profile) {
+  std::wstring subtitle;
+  AssignFolderSubtitle(subtitle, path, profile);
+  return subtitle;
+}
+
+void AssignFolderSubtitle(std::wstring& out, std::wstring_view path, std::wstring_view profile) {
   const std::optional<std::wstring_view> parent = ParentFolder(path);
-  if (!parent) return std::wstring(path);
-  const std::wstring_view folder = *parent;
-  if (!profile.empty()) {
-    const std::wstring lower_folder = ToLower(folder);
-    const std::wstring lower_profile = FolderKey(profile);
-    const bool inside = lower_folder.starts_with(lower_profile) &&
-                        (lower_folder.size() == lower_profile.size() || lower_folder[lower_profile.size()] == L'\\');
-    if (inside) return L"~" + std::wstring(folder.substr(lower_profile.size()));
+  if (!parent) {
+    out.assign(path);
+    return;
   }
-  if (CodePointCount(folder) <= kLongFolderChars) return std::wstring(folder);
+  const std::wstring_view folder = *parent;
+  if (!profile.empty() && IsInsideFolder(folder, profile)) {
+    out.assign(L"~");
+    out.append(folder.substr(FolderKeyLength(profile)));
+    return;
+  }
+  if (CodePointCount(folder) <= kLongFolderChars) {
+    out.assign(folder);
+    return;
+  }
   const std::size_t last = folder.find_last_of(L'\\');
   const std::size_t before_last = last == 0 ? std::wstring_view::npos : folder.find_last_of(L'\\', last - 1);
   const std::size_t root_end = folder.find(L'\\', folder.starts_with(L"\\\\") ? 2 : 0);
   if (before_last == std::wstring_view::npos || root_end == std::wstring_view::npos || before_last <= root_end) {
-    return std::wstring(folder);
+    out.assign(folder);
+    return;
   }
-  return std::wstring(folder.substr(0, root_end + 1)) + std::wstring(kEllipsis) +
-         std::wstring(folder.substr(before_last));
+  out.assign(folder.substr(0, root_end + 1));
+  out.append(kEllipsis);
+  out.append(folder.substr(before_last));
+}
+
+void FillFileRow(SearchResult& row, bool is_folder, int score, std::wstring_view profile) {
+  const std::wstring_view path = row.target;
+  row.kind = is_folder ? ResultKind::Folder : ResultKind::File;
+  row.title.assign(path.substr(NameStart(path)));
+  AssignFolderSubtitle(row.subtitle, path, profile);
+  row.arguments.clear();
+  row.icon = is_folder ? icon::kFolder : icon::kFile;
+  row.score = score;
 }
 
 SearchResult FileRow(std::wstring_view path, bool is_folder, int score, std::wstring_view profile) {
   SearchResult row;
-  row.kind = is_folder ? ResultKind::Folder : ResultKind::File;
-  row.title = std::wstring(path.substr(NameStart(path)));
-  row.subtitle = FolderSubtitle(path, profile);
-  row.target = std::wstring(path);
-  row.icon = is_folder ? icon::kFolder : icon::kFile;
-  row.score = score;
+  row.target.assign(path);
+  FillFileRow(row, is_folder, score, profile);
   return row;
 }
 
-void AppendFileMatches(std::vector<SearchResult>& rows, const FileArena& arena, const FileQuery& query,
-                       std::string_view excluded_lower_path, std::wstring_view profile) {
+void AddFileMatches(ResultRows& rows, const FileArena& arena, FileScorer& scorer, std::string_view excluded_lower_path,
+                    std::wstring_view profile) {
   BestCandidates best;
-  FileScorer scorer(query);
   for (std::size_t i = 0; i < arena.size(); ++i) {
     const FileRecord& record = arena.Record(i);
     if (!scorer.InFolder(record.folder)) {
@@ -217,8 +276,16 @@ void AppendFileMatches(std::vector<SearchResult>& rows, const FileArena& arena, 
   }
   for (const Candidate& candidate : best.Sorted()) {
     const FileEntry entry = arena.Entry(candidate.index);
-    rows.push_back(FileRow(Utf8ToWide(entry.path), entry.is_folder, candidate.score, profile));
+    SearchResult& row = rows.Add();
+    AppendWide(row.target, entry.path);
+    FillFileRow(row, entry.is_folder, candidate.score, profile);
   }
+}
+
+void AddFileMatches(ResultRows& rows, const FileArena& arena, const FileQuery& query,
+                    std::string_view excluded_lower_path, std::wstring_view profile) {
+  FileScorer scorer(query);
+  AddFileMatches(rows, arena, scorer, excluded_lower_path, profile);
 }
 
 }  // namespace notch::quick

@@ -11,11 +11,18 @@ namespace notch::quick {
 
 inline constexpr std::size_t kMaxFileRows = 20;
 
-// The lower-case query in UTF-8, whole and split at white space.
+// The lower-case query in UTF-8, whole and split at white space. Assign
+// reads another query into the same buffers.
 struct FileQuery {
-  explicit FileQuery(std::wstring_view lower_query);
+  FileQuery() = default;
+  explicit FileQuery(std::wstring_view lower_query) { Assign(lower_query); }
+  // The words are views of `whole`: a copy would point into the original.
+  FileQuery(const FileQuery&) = delete;
+  FileQuery& operator=(const FileQuery&) = delete;
+  void Assign(std::wstring_view lower_query);
+
   std::string whole;
-  std::vector<std::string> words;
+  std::vector<std::string_view> words;
   std::vector<std::uint32_t> word_classes;  // ByteClasses of each word
 };
 
@@ -26,6 +33,9 @@ struct FileQuery {
 class FileScorer {
  public:
   explicit FileScorer(const FileQuery& query);
+  // Starts over for the query's current words (after FileQuery::Assign),
+  // reusing the buffers.
+  void Restart();
   // The entry's score, or kNoMatch to leave it out. A caller that keeps
   // only entries scoring at least `floor` may get kNoMatch for the others.
   int Score(const FileEntry& entry, int floor = kNoFloor);
@@ -62,16 +72,22 @@ int ScorePath(std::wstring_view lower_path, int bonus, const FileQuery& query);
 // The row of a file-system result: its name, and the folder it is in with
 // "~" for the user's profile folder.
 SearchResult FileRow(std::wstring_view path, bool is_folder, int score, std::wstring_view profile);
+// The same for a row whose target already holds the path.
+void FillFileRow(SearchResult& row, bool is_folder, int score, std::wstring_view profile);
 
 // The folder part of a row's subtitle. Inside the profile it starts with
 // "~"; a long folder elsewhere keeps its drive and last two names
 // ("D:\…\Projects\notch") so that the telling end is not cut off.
 std::wstring FolderSubtitle(std::wstring_view path, std::wstring_view profile);
+// The same into `out`, whose buffer is reused; `path` must not be a view of it.
+void AssignFolderSubtitle(std::wstring& out, std::wstring_view path, std::wstring_view profile);
 
-// The best kMaxFileRows entries of the index, best first (equal scores: the
-// shorter name first), skipping the entry whose lower-case path is
+// Adds the best kMaxFileRows entries of the index, best first (equal scores:
+// the shorter name first), skipping the entry whose lower-case path is
 // `excluded_lower_path`. Scans the arena in place with a bounded heap.
-void AppendFileMatches(std::vector<SearchResult>& rows, const FileArena& arena, const FileQuery& query,
-                       std::string_view excluded_lower_path, std::wstring_view profile);
+void AddFileMatches(ResultRows& rows, const FileArena& arena, FileScorer& scorer, std::string_view excluded_lower_path,
+                    std::wstring_view profile);
+void AddFileMatches(ResultRows& rows, const FileArena& arena, const FileQuery& query,
+                    std::string_view excluded_lower_path, std::wstring_view profile);
 
 }  // namespace notch::quick

@@ -83,28 +83,32 @@ std::optional<std::wstring_view> HostOf(std::wstring_view authority) {
 }  // namespace
 
 std::optional<std::wstring> LinkFromText(std::wstring_view text) {
-  if (text.empty()) return std::nullopt;
-  for (const wchar_t c : text) {
-    if (IsForbidden(c)) return std::nullopt;
-  }
-  const std::wstring lower = ToLower(text);
   std::wstring link;
+  if (!AssignLinkFromText(link, text)) return std::nullopt;
+  return link;
+}
+
+bool AssignLinkFromText(std::wstring& link, std::wstring_view text) {
+  if (text.empty()) return false;
+  for (const wchar_t c : text) {
+    if (IsForbidden(c)) return false;
+  }
   std::size_t authority_start = 0;
-  const bool typed_scheme = lower.starts_with(kHttp) || lower.starts_with(kHttps);
+  const bool typed_scheme = StartsWithLower(text, kHttp) || StartsWithLower(text, kHttps);
   if (typed_scheme) {
-    link = text;
-    authority_start = lower.find(L"://") + 3;
+    link.assign(text);
+    authority_start = text.find(L"://") + 3;
   } else {
-    if (lower.find(L"://") != std::wstring::npos) return std::nullopt;
-    link = std::wstring(kHttps) + std::wstring(text);
+    if (text.find(L"://") != std::wstring_view::npos) return false;
+    link.assign(kHttps);
+    link.append(text);
     authority_start = kHttps.size();
   }
   const std::wstring_view rest = std::wstring_view(link).substr(authority_start);
   const std::wstring_view authority = rest.substr(0, rest.find_first_of(L"/?#"));
   const std::optional<std::wstring_view> host = HostOf(authority);
-  if (!host) return std::nullopt;
-  if (!typed_scheme && (!All(*host, IsBareHostCharacter) || !HasDomainEnding(*host))) return std::nullopt;
-  return link;
+  if (!host) return false;
+  return typed_scheme || (All(*host, IsBareHostCharacter) && HasDomainEnding(*host));
 }
 
 }  // namespace notch::quick

@@ -1,7 +1,6 @@
 #pragma once
 // The rows each reading of a query produces: web shortcut, link, path,
 // calculation, settings entries, the web fallback, and the empty-query list.
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -23,19 +22,23 @@ inline constexpr int kSuggestion = 800;
 inline constexpr int kWebFallback = 120;
 }  // namespace score
 
-// The hint row and the first settings entries.
-std::vector<SearchResult> EmptyQueryRows(std::wstring_view browser_label);
+// Each builder adds its rows to `rows` (none when the query is not of its
+// kind), writing into rows kept from earlier queries.
 
-SearchResult ShortcutRow(const ShortcutQuery& query, std::wstring_view browser_label);
-std::optional<SearchResult> LinkRow(std::wstring_view trimmed, std::wstring_view browser_label);
+// The hint row and the first settings entries.
+void AddEmptyQueryRows(ResultRows& rows, std::wstring_view browser_label);
+
+void AddShortcutRow(ResultRows& rows, const ShortcutQuery& query, std::wstring_view browser_label);
+void AddLinkRow(ResultRows& rows, std::wstring_view trimmed, std::wstring_view browser_label);
 // A typed "C:\..." or "\\server\..." path: one on a fixed drive when it
 // exists; a network path or one on another drive as typed, without asking.
-std::optional<SearchResult> PathRow(std::wstring_view trimmed, const FileSystem& disk);
-std::optional<SearchResult> CalculationRow(std::wstring_view trimmed);
+// Returns the row added (valid until the next is added), or nullptr.
+const SearchResult* AddPathRow(ResultRows& rows, std::wstring_view trimmed, const FileSystem& disk);
+void AddCalculationRow(ResultRows& rows, std::wstring_view trimmed);
 // Settings entries whose title matches or whose keywords contain the query,
 // in table order.
-void AppendSettingsMatches(std::vector<SearchResult>& rows, std::wstring_view lower_query);
-SearchResult WebFallbackRow(std::wstring_view trimmed, std::wstring_view browser_label,
-                            std::wstring_view fallback_setting);
+void AddSettingsMatches(ResultRows& rows, std::wstring_view lower_query);
+void AddWebFallbackRow(ResultRows& rows, std::wstring_view trimmed, std::wstring_view browser_label,
+                       std::wstring_view fallback_setting);
 
 }  // namespace notch::quick

@@ -72,35 +72,43 @@ std::shared_ptr<const FileArena> SearchEngine::FileIndex() const {
   return files_;
 }
 
-std::vector<SearchResult> SearchEngine::BuildResults(std::wstring_view query, std::wstring_view browser_label,
-                                                     std::wstring_view fallback_setting) {
+std::span<const SearchResult> SearchEngine::BuildResults(std::wstring_view query, std::wstring_view browser_label,
+                                                         std::wstring_view fallback_setting) {
   if (app_state_.load() == AppIndexState::NotBuilt) EnsureIndexes();
+  rows_.Clear();
   const std::wstring_view trimmed = Trim(query);
-  if (trimmed.empty()) return EmptyQueryRows(browser_label);
-  const std::wstring lower = ToLower(trimmed);
+  if (trimmed.empty()) {
+    AddEmptyQueryRows(rows_, browser_label);
+    return rows_.rows();
+  }
+  AssignLower(lower_query_, trimmed);
 
-  std::vector<SearchResult> rows;
   const std::optional<ShortcutQuery> shortcut = ReadShortcutQuery(trimmed);
   const bool searches_web = shortcut && !shortcut->text.empty();
-  if (shortcut) rows.push_back(ShortcutRow(*shortcut, browser_label));
-  if (std::optional<SearchResult> link = LinkRow(trimmed, browser_label)) rows.push_back(std::move(*link));
-  const std::optional<SearchResult> path = PathRow(trimmed, sources_.Disk());
-  if (path) rows.push_back(*path);
-  if (std::optional<SearchResult> calculation = CalculationRow(trimmed)) rows.push_back(std::move(*calculation));
-  AppendSettingsMatches(rows, lower);
+  if (shortcut) AddShortcutRow(rows_, *shortcut, browser_label);
+  AddLinkRow(rows_, trimmed, browser_label);
+  // The typed path is left out of the file matches, compared in lower case.
+  excluded_.clear();
+  if (const SearchResult* path = AddPathRow(rows_, trimmed, sources_.Disk())) {
+    AssignLower(lower_path_, path->target);
+    AppendUtf8(excluded_, lower_path_);
+  }
+  AddCalculationRow(rows_, trimmed);
+  AddSettingsMatches(rows_, lower_query_);
   {
     std::lock_guard lock(app_mutex_);
-    AppendAppMatches(rows, apps_, lower);
+    AddAppMatches(rows_, apps_, lower_query_);
   }
   if (CodePointCount(trimmed) >= kMinFileQueryChars && !searches_web) {
     if (const std::shared_ptr<const FileArena> files = FileIndex()) {
-      const std::string excluded = path ? WideToUtf8(ToLower(path->target)) : std::string();
-      AppendFileMatches(rows, *files, FileQuery(lower), excluded, folders_.profile);
+      file_query_.Assign(lower_query_);
+      file_scorer_.Restart();
+      AddFileMatches(rows_, *files, file_scorer_, excluded_, folders_.profile);
     }
   }
-  if (!searches_web) rows.push_back(WebFallbackRow(trimmed, browser_label, fallback_setting));
-  RankResults(rows);
-  return rows;
+  if (!searches_web) AddWebFallbackRow(rows_, trimmed, browser_label, fallback_setting);
+  rows_.Rank();
+  return rows_.rows();
 }
 
 std::vector<SearchResult> SearchEngine::DeepFileSearch(std::wstring_view query, const std::atomic<bool>& cancel) const {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "search/app_index.h"
 #include "search/disk_walk.h"
 #include "search/file_arena.h"
+#include "search/file_matches.h"
 #include "search/search_result.h"
 #include "search/search_sources.h"
 
@@ -43,8 +46,13 @@ class SearchEngine {
 
   // The instant list for a query, best first. `browser_label` names the
   // browser in web rows; `fallback_setting` is search_web_fallback.
-  std::vector<SearchResult> BuildResults(std::wstring_view query, std::wstring_view browser_label,
-                                         std::wstring_view fallback_setting);
+  // The rows are the engine's, refilled in place on each call so that a
+  // keystroke allocates nothing once the buffers have grown: they stay valid
+  // until the next call, and a caller that keeps them copies them. Called
+  // from one thread at a time (the window's); the index builds may run
+  // meanwhile.
+  std::span<const SearchResult> BuildResults(std::wstring_view query, std::wstring_view browser_label,
+                                             std::wstring_view fallback_setting);
 
   // Files and folders from the Windows Search index and a short live walk of
   // the disk, best first; nothing for queries under two characters, web
@@ -76,6 +84,14 @@ class SearchEngine {
   std::atomic<std::uint64_t> file_finished_tick_{0};
   mutable std::mutex file_mutex_;
   std::shared_ptr<const FileArena> files_;
+
+  // BuildResults' rows and scratch, kept from one keystroke to the next.
+  ResultRows rows_;
+  std::wstring lower_query_;
+  std::wstring lower_path_;
+  std::string excluded_;
+  FileQuery file_query_;
+  FileScorer file_scorer_{file_query_};
 };
 
 }  // namespace notch::quick

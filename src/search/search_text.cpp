@@ -21,16 +21,35 @@ char32_t ToLowerCodePoint(char32_t c) {
 std::wstring ToLower(std::wstring_view text) {
   std::wstring lower;
   lower.reserve(text.size());
+  AssignLower(lower, text);
+  return lower;
+}
+
+void AssignLower(std::wstring& out, std::wstring_view text) {
+  out.clear();
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t start = i;
     const char32_t c = NextCodePoint(text, i);
     if (c == kReplacementCharacter) {
-      lower.append(text.substr(start, i - start));  // keeps a lone surrogate as it was
+      out.append(text.substr(start, i - start));  // keeps a lone surrogate as it was
     } else {
-      AppendCodePoint(lower, ToLowerCodePoint(c));
+      AppendCodePoint(out, ToLowerCodePoint(c));
     }
   }
-  return lower;
+}
+
+// Lower-casing maps each code unit on its own (no mapping involves a
+// surrogate), so texts compare unit by unit.
+bool StartsWithLower(std::wstring_view text, std::wstring_view lower) {
+  if (text.size() < lower.size()) return false;
+  for (std::size_t i = 0; i < lower.size(); ++i) {
+    if (ToLowerCodePoint(static_cast<char32_t>(text[i])) != static_cast<char32_t>(lower[i])) return false;
+  }
+  return true;
+}
+
+bool EqualsLower(std::wstring_view text, std::wstring_view lower) {
+  return text.size() == lower.size() && StartsWithLower(text, lower);
 }
 
 bool IsWhiteSpace(char32_t c) {
@@ -102,21 +121,30 @@ std::wstring_view Unquoted(std::wstring_view text) {
 }
 
 std::wstring PercentEncode(std::wstring_view text) {
-  constexpr char kHex[] = "0123456789ABCDEF";
   std::wstring encoded;
-  for (const char byte : WideToUtf8(text)) {
-    const auto b = static_cast<unsigned char>(byte);
-    const bool kept = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' ||
-                      b == '.' || b == '_' || b == '~';
-    if (kept) {
-      encoded.push_back(static_cast<wchar_t>(b));
-    } else {
-      encoded.push_back(L'%');
-      encoded.push_back(static_cast<wchar_t>(kHex[b >> 4]));
-      encoded.push_back(static_cast<wchar_t>(kHex[b & 0xF]));
+  AppendPercentEncoded(encoded, text);
+  return encoded;
+}
+
+void AppendPercentEncoded(std::wstring& out, std::wstring_view text) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  for (std::size_t i = 0; i < text.size();) {
+    // One code point's UTF-8 bytes at a time, so that nothing is allocated.
+    char bytes[4];
+    const std::size_t count = EncodeUtf8(NextCodePoint(text, i), bytes);
+    for (std::size_t k = 0; k < count; ++k) {
+      const auto b = static_cast<unsigned char>(bytes[k]);
+      const bool kept = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' ||
+                        b == '.' || b == '_' || b == '~';
+      if (kept) {
+        out.push_back(static_cast<wchar_t>(b));
+      } else {
+        out.push_back(L'%');
+        out.push_back(static_cast<wchar_t>(kHex[b >> 4]));
+        out.push_back(static_cast<wchar_t>(kHex[b & 0xF]));
+      }
     }
   }
-  return encoded;
 }
 
 }  // namespace notch::quick

@@ -14,6 +14,11 @@ namespace notch::quick {
 
 char32_t ToLowerCodePoint(char32_t c);
 std::wstring ToLower(std::wstring_view text);
+// The same into `out`, whose buffer is reused; `text` must not be a view of it.
+void AssignLower(std::wstring& out, std::wstring_view text);
+// Whether the text in lower case is `lower`, without making the copy.
+bool EqualsLower(std::wstring_view text, std::wstring_view lower);
+bool StartsWithLower(std::wstring_view text, std::wstring_view lower);
 
 bool IsWhiteSpace(char32_t c);
 std::wstring_view Trim(std::wstring_view text);
@@ -34,5 +39,6 @@ std::wstring_view Unquoted(std::wstring_view text);
 
 // UTF-8 with A-Z, a-z, 0-9 and "-._~" kept and every other byte as %XX.
 std::wstring PercentEncode(std::wstring_view text);
+void AppendPercentEncoded(std::wstring& out, std::wstring_view text);
 
 }  // namespace notch::quick

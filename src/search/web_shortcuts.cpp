@@ -29,9 +29,8 @@ constexpr std::size_t kAskFallbackRow = 1;
 std::span<const WebShortcut> WebShortcuts() { return kShortcuts; }
 
 const WebShortcut* FindWebShortcut(std::wstring_view key) {
-  const std::wstring lower = ToLower(key);
   for (const WebShortcut& shortcut : kShortcuts) {
-    if (lower == shortcut.key) return &shortcut;
+    if (EqualsLower(key, shortcut.key)) return &shortcut;
   }
   return nullptr;
 }
@@ -54,16 +53,17 @@ std::optional<ShortcutQuery> ReadShortcutQuery(std::wstring_view trimmed) {
   }
   if (first_space == std::wstring_view::npos) return std::nullopt;
   if (const WebShortcut* leading = FindWebShortcut(trimmed.substr(0, first_space))) {
-    return ShortcutQuery{leading, std::wstring(Trim(trimmed.substr(first_space + 1)))};
+    return ShortcutQuery{leading, Trim(trimmed.substr(first_space + 1))};
   }
   if (const WebShortcut* trailing = FindWebShortcut(trimmed.substr(last_space + 1))) {
-    return ShortcutQuery{trailing, std::wstring(Trim(trimmed.substr(0, last_space)))};
+    return ShortcutQuery{trailing, Trim(trimmed.substr(0, last_space))};
   }
   return std::nullopt;
 }
 
-std::wstring SearchAddress(const WebShortcut& shortcut, std::wstring_view text) {
-  return shortcut.search_address + PercentEncode(text);
+void AssignSearchAddress(std::wstring& out, const WebShortcut& shortcut, std::wstring_view text) {
+  out.assign(shortcut.search_address);
+  AppendPercentEncoded(out, text);
 }
 
 }  // namespace notch::quick

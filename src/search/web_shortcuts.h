@@ -27,14 +27,14 @@ const WebShortcut& YouTubeShortcut();
 
 struct ShortcutQuery {
   const WebShortcut* shortcut = nullptr;
-  std::wstring text;  // trimmed, as typed; empty for a bare key
+  std::wstring_view text;  // trimmed, as typed (a view of the query); empty for a bare key
 };
 
 // Reads a trimmed query as a shortcut: the whole query as a key, else the
 // first word, else the last one.
 std::optional<ShortcutQuery> ReadShortcutQuery(std::wstring_view trimmed);
 
-// The address that searches `text` (percent-encoded).
-std::wstring SearchAddress(const WebShortcut& shortcut, std::wstring_view text);
+// The address that searches `text` (percent-encoded), into `out`.
+void AssignSearchAddress(std::wstring& out, const WebShortcut& shortcut, std::wstring_view text);
 
 }  // namespace notch::quick

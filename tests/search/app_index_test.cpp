@@ -99,8 +99,9 @@ TEST(AppMatchesTest, KeepsTheEightBestWithTiesByName) {
                               L"Code 6", L"Obs", L"Code"}) {
     apps.push_back({name, ToLower(name), std::wstring(L"C:\\") + name + L".lnk", L"App"});
   }
-  std::vector<SearchResult> rows;
-  AppendAppMatches(rows, apps, L"code");
+  ResultRows added;
+  AddAppMatches(added, apps, L"code");
+  const std::span<const SearchResult> rows = added.rows();
   ASSERT_EQ(rows.size(), kMaxAppRows);
   EXPECT_EQ(rows[0].title, L"Code");
   EXPECT_EQ(rows[0].score, 1800);

@@ -73,8 +73,9 @@ TEST(FileMatchesTest, KeepsTheTwentyBestWithShorterNamesWinningTies) {
   }
   arena.Add(L"D:\\notes", false, 0);  // the best: equal to the query
   arena.Add(L"D:\\unrelated.txt", false, 0);
-  std::vector<SearchResult> rows;
-  AppendFileMatches(rows, arena, FileQuery(L"notes"), "", L"");
+  ResultRows added;
+  AddFileMatches(added, arena, FileQuery(L"notes"), "", L"");
+  const std::span<const SearchResult> rows = added.rows();
   ASSERT_EQ(rows.size(), kMaxFileRows);
   EXPECT_EQ(rows[0].title, L"notes");
   for (std::size_t i = 1; i < rows.size(); ++i) {
@@ -107,8 +108,9 @@ TEST(FileMatchesTest, KeepsWhatScoringEveryEntryWouldKeep) {
       if (score >= 0) expected.emplace_back(-score, arena.Entry(i).lower_name.size(), i);
     }
     std::sort(expected.begin(), expected.end());
-    std::vector<SearchResult> rows;
-    AppendFileMatches(rows, arena, file_query, "", L"");
+    ResultRows added;
+    AddFileMatches(added, arena, file_query, "", L"");
+    const std::span<const SearchResult> rows = added.rows();
     ASSERT_EQ(rows.size(), std::min(expected.size(), kMaxFileRows)) << WideToUtf8(query);
     for (std::size_t r = 0; r < rows.size(); ++r) {
       EXPECT_EQ(rows[r].target, entries[std::get<2>(expected[r])].first) << WideToUtf8(query) << " row " << r;
@@ -121,10 +123,48 @@ TEST(FileMatchesTest, LeavesOutTheTypedPath) {
   FileArena arena;
   arena.Add(L"D:\\Notes", true, 90);
   arena.Add(L"D:\\Notes\\notes.txt", false, 0);
-  std::vector<SearchResult> rows;
-  AppendFileMatches(rows, arena, FileQuery(L"notes"), "d:\\notes", L"");
+  ResultRows added;
+  AddFileMatches(added, arena, FileQuery(L"notes"), "d:\\notes", L"");
+  const std::span<const SearchResult> rows = added.rows();
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].target, L"D:\\Notes\\notes.txt");
+}
+
+TEST(FileQueryTest, AssigningAnotherQueryKeepsOnlyItsWords) {
+  FileQuery query(L"\u3000caf\u00E9  r\u00E9sum\u00E9\u00A0notes\tx ");
+  EXPECT_EQ(query.whole, WideToUtf8(L"\u3000caf\u00E9  r\u00E9sum\u00E9\u00A0notes\tx "));
+  EXPECT_THAT(query.words, ::testing::ElementsAre("caf\xC3\xA9", "r\xC3\xA9sum\xC3\xA9", "notes", "x"));
+  query.Assign(L"d:\\rope");
+  EXPECT_EQ(query.whole, "d:\\rope");
+  EXPECT_THAT(query.words, ::testing::ElementsAre("d:\\rope"));
+  ASSERT_EQ(query.word_classes.size(), 1u);
+  EXPECT_EQ(query.word_classes[0], ByteClasses("d:\\rope"));
+  query.Assign(L"");
+  EXPECT_THAT(query.words, ::testing::IsEmpty());
+}
+
+// The engine keeps one query and scorer for every keystroke. Entries of one
+// folder share what was found in the folder's path, so a scorer restarted
+// for a new query must not trust what it found there for the last one.
+TEST(FileMatchesTest, AReusedQueryAndScorerKeepWhatFreshOnesKeep) {
+  FileArena arena;
+  for (const wchar_t* path : {L"D:\\rope\\a.txt", L"D:\\rope\\b notes.txt", L"D:\\rope\\rope a.txt"}) {
+    ASSERT_TRUE(arena.Add(path, false, 0));
+  }
+  FileQuery reused_query;
+  FileScorer reused_scorer(reused_query);
+  ResultRows reused;
+  for (const wchar_t* text : {L"notes", L"rope", L"a", L"rope a", L"notes rope", L"b"}) {
+    reused_query.Assign(text);
+    reused_scorer.Restart();
+    reused.Clear();
+    AddFileMatches(reused, arena, reused_scorer, "", L"");
+    ResultRows fresh;
+    AddFileMatches(fresh, arena, FileQuery(text), "", L"");
+    ASSERT_FALSE(fresh.empty()) << WideToUtf8(text);
+    EXPECT_TRUE(std::equal(reused.rows().begin(), reused.rows().end(), fresh.rows().begin(), fresh.rows().end()))
+        << WideToUtf8(text);
+  }
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <span>
 #include <thread>
 
+#include "common/text.h"
 #include "support/fake_search_sources.h"
 
 namespace notch::quick {
@@ -49,7 +51,8 @@ class SearchEngineTest : public ::testing::Test {
   }
 
   std::vector<SearchResult> Results(std::wstring_view query, std::wstring_view fallback = L"g") {
-    return Engine().BuildResults(query, kLabel, fallback);
+    const std::span<const SearchResult> rows = Engine().BuildResults(query, kLabel, fallback);
+    return {rows.begin(), rows.end()};
   }
 
   std::vector<std::wstring> Titles(std::wstring_view query) {
@@ -255,6 +258,63 @@ TEST_F(SearchEngineTest, IndexesBuildOnTheirOwnThreadsWhileSearchesRun) {
   for (std::thread& thread : threads) thread.join();
   EXPECT_TRUE(engine.AppIndexBuilt());
   EXPECT_EQ(engine.BuildResults(L"spotify", kLabel, L"g")[0].title, L"Spotify");
+}
+
+// The engine refills the rows of the last query in place: whatever came
+// before, each list must be exactly the one a fresh engine gives, with no row,
+// text, icon or score left over from a longer or different list.
+TEST_F(SearchEngineTest, RefilledRowsMatchAFreshEnginesRows) {
+  struct Query {
+    const wchar_t* text;
+    const wchar_t* label;
+    const wchar_t* fallback;
+  };
+  const Query queries[] = {
+      {L"spotify", L"Firefox", L"g"},
+      {L"sp", L"Firefox", L"g"},  // shorter: fewer file rows
+      {L"", L"Edge", L"g"},       // the empty list after a full one
+      {L"wifi", L"Firefox", L"yt"},
+      {L"C:\\Users\\ana\\Documents", L"Firefox", L"g"},  // a folder path row first
+      {L"2*(3+4)", L"Firefox", L"opus"},                 // a calculation where the path row was
+      {L"example.com/a?b", L"Default", L"g"},
+      {L"yt", L"Default", L"g"},
+      {L"lofi beats yt", L"Chrome", L"g"},
+      {L"gpt what is ttml", L"Chrome", L"g"},
+      {L"C:\\Users\\ana\\Documents\\wifi passwords.txt", L"Firefox", L"g"},
+      {L"wifi pass", L"Firefox", L"g"},  // the file of the typed path above
+      {L"visual studio", L"Firefox", L"w"},
+      {L"q", L"Firefox", L"g"},
+      {L"report quarterly", L"Firefox", L"g"},
+      {L"   ", L"Firefox", L"g"},
+      {L"spotify", L"Firefox", L"g"},
+  };
+  sources_.disk.AddFile(L"C:\\Users\\ana\\Documents\\spotify notes.txt");
+  sources_.disk.AddFile(L"C:\\Users\\ana\\Music\\Spotify Exports\\sp list.txt");
+  SearchEngine& reused = Engine();
+  for (const Query& query : queries) {
+    const std::span<const SearchResult> rows = reused.BuildResults(query.text, query.label, query.fallback);
+    SearchEngine fresh(sources_, clock_, RunInline);
+    const std::span<const SearchResult> expected = fresh.BuildResults(query.text, query.label, query.fallback);
+    ASSERT_FALSE(expected.empty()) << WideToUtf8(query.text);
+    EXPECT_EQ(std::vector<SearchResult>(rows.begin(), rows.end()),
+              std::vector<SearchResult>(expected.begin(), expected.end()))
+        << WideToUtf8(query.text);
+  }
+}
+
+TEST_F(SearchEngineTest, EqualScoresKeepTheOrderTheyWereProducedIn) {
+  // "Timer" and "Task Manager" both hold a "t" at a word start; rows of one
+  // score keep table order, and the settings come before the apps and files.
+  sources_.disk.AddFile(L"C:\\Users\\ana\\Start Menu\\Timer.lnk");
+  const std::vector<SearchResult> rows = Results(L"timer");
+  for (std::size_t i = 1; i < rows.size(); ++i) EXPECT_GE(rows[i - 1].score, rows[i].score) << i;
+  const auto setting =
+      std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.kind == ResultKind::Setting; });
+  const auto app = std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.kind == ResultKind::App; });
+  ASSERT_NE(setting, rows.end());
+  ASSERT_NE(app, rows.end());
+  ASSERT_EQ(setting->score, app->score);  // both are equal to the query
+  EXPECT_LT(setting, app);
 }
 
 class DeepFileSearchTest : public SearchEngineTest {

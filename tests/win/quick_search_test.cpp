@@ -101,8 +101,9 @@ TEST_F(QuickSearchWindowsTest, AppIndexFindsStartMenuShortcutsAndAppPaths) {
   ASSERT_NE(tool, apps.end());
   EXPECT_EQ(ToLower(tool->target), ToLower(exe));
 
-  std::vector<SearchResult> rows;
-  AppendAppMatches(rows, apps, L"tembo search probe");
+  ResultRows added;
+  AddAppMatches(added, apps, L"tembo search probe");
+  const std::span<const SearchResult> rows = added.rows();
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows[0].title, L"Tembo Search Probe");
   EXPECT_EQ(rows[0].score, 1800);
