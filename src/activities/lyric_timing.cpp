@@ -17,6 +17,11 @@ std::optional<std::size_t> CurrentLyricLine(const lyrics::Sheet& sheet, double p
   return std::nullopt;
 }
 
+bool WordBeingSung(const lyrics::Line& line, double position_ms) {
+  return std::any_of(line.words.begin(), line.words.end(),
+                     [&](const lyrics::Word& word) { return word.start < position_ms && position_ms < word.end; });
+}
+
 void LyricTiming::Reset() { *this = LyricTiming(); }
 
 void LyricTiming::UpdateForPill(const lyrics::Sheet* sheet, double position_ms) {

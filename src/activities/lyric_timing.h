@@ -15,6 +15,10 @@ inline constexpr double kLineChangeMs = 150.0;
 // with empty text means none. LRC lines (end 0) last until the next starts.
 std::optional<std::size_t> CurrentLyricLine(const lyrics::Sheet& sheet, double position_ms);
 
+// Whether one of the line's words is being sung at `position_ms`, so that
+// its wipe moves as the track plays.
+bool WordBeingSung(const lyrics::Line& line, double position_ms);
+
 class LyricTiming {
  public:
   void Reset();

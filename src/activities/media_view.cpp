@@ -88,9 +88,24 @@ bool MediaView::Animating() const { return Visible() && bars_.Animating(island_-
 
 bool MediaView::Tick() {
   if (!island_) return false;
-  const bool playing = island_->media().playing;
-  const std::optional<float> peak = playing && ports_.read_peak ? ports_.read_peak() : std::nullopt;
-  return bars_.Advance(island_->now_ms(), playing, peak);
+  const MediaSnapshot& media = island_->media();
+  const double now = island_->now_ms();
+  const std::optional<float> peak = media.playing && ports_.read_peak ? ports_.read_peak() : std::nullopt;
+  const bool bars_moved = bars_.Advance(now, media.playing, peak);
+  return bars_moved || (media.playing && Visible() && TimeMovedTheView(media, now));
+}
+
+bool MediaView::TimeMovedTheView(const MediaSnapshot& media, double now_ms) const {
+  const double position_s = CurrentPosition(media, now_ms);
+  if (island_->record().state == IslandState::Expanded && static_cast<long long>(position_s) != card_second_) {
+    return true;
+  }
+  const lyrics::Sheet* sheet = Sheet();
+  if (!sheet || sheet->lines.empty()) return false;
+  const double position_ms = position_s * 1000.0;
+  const std::optional<std::size_t> line = CurrentLyricLine(*sheet, position_ms);
+  if (line != timing_.current() || timing_.animating()) return true;
+  return line && WordBeingSung(sheet->lines[*line], position_ms);
 }
 
 void MediaView::AdvanceLevels() { Tick(); }
@@ -222,6 +237,7 @@ void MediaView::DrawCard(Canvas& canvas, const IslandContentFrame& frame, const 
   // Progress row.
   const bool known = media.duration_s > 1.0;
   const double position_s = CurrentPosition(media, frame.now_ms);
+  card_second_ = static_cast<long long>(position_s);
   if (known) {
     canvas.DrawText(FormatTrackTime(position_s), formats[TextRole::SmallLeading], l.elapsed, Brush::Solid(White(o)));
     const Colour remaining = r.theme == Theme::Leopard ? accent : media.tint;

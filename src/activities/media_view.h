@@ -59,7 +59,10 @@ class MediaView {
 
   // The bars run while the pill or the media page shows.
   bool Animating() const;
-  bool Tick();  // one bar step; returns whether a repaint is due
+  // One bar step; returns whether a repaint is due: the bars moved, or the
+  // track's time moved what the view shows (so a silent passage, or sound
+  // the meter does not hear, still moves the time and the lyrics).
+  bool Tick();
   void AdvanceLevels();
 
   void DrawPill(Canvas& canvas, const IslandContentFrame& frame, const IslandTextFormats& formats);
@@ -74,6 +77,7 @@ class MediaView {
  private:
   const lyrics::Sheet* Sheet() const;
   bool Visible() const;
+  bool TimeMovedTheView(const MediaSnapshot& media, double now_ms) const;
   Colour BarColour(const MediaSnapshot& media) const;
   void DrawArt(Canvas& canvas, const MediaSnapshot& media, const RectF& box, float radius, float opacity);
   void DrawPlaceholderArt(Canvas& canvas, const RectF& box, float radius, const IslandTextFormats& formats,
@@ -88,6 +92,7 @@ class MediaView {
   IslandCommands* island_ = nullptr;
   LyricTiming timing_;
   LevelBars bars_;
+  long long card_second_ = -1;  // the elapsed second the card last drew
   bool lyrics_panel_ = false;
 
   // The art as a bitmap of the canvas that last drew it.

@@ -230,6 +230,24 @@ TEST_F(MediaViewTest, TheLevelBarsRunOnlyWhileTheirViewShows) {
   EXPECT_FALSE(activities_.MediaViewAnimating());
 }
 
+TEST_F(MediaViewTest, WithoutSoundTheCardStillFollowsTheTrack) {
+  // No peak meter here: the bars stay at rest, so only the track's time can
+  // call for a repaint.
+  Play(0.2, TimedSheet());
+  Expand();  // 1.2 s: "first" is being sung
+  const auto repainted_within = [&](double ms) {
+    canvas_.ops.clear();
+    platform_.Advance(ms, island_);
+    return !canvas_.ops.empty();
+  };
+  EXPECT_TRUE(repainted_within(40));  // the word's wipe moves
+  platform_.Advance(2000, island_);   // 3.24 s: "second line", timed by the line only
+  EXPECT_TRUE(Drew(L"second line"));
+  EXPECT_FALSE(repainted_within(300));  // the same second and line: nothing moved
+  EXPECT_TRUE(repainted_within(500));   // 4 s: the elapsed time reads 0:04
+  EXPECT_TRUE(Drew(L"0:04"));
+}
+
 TEST_F(MediaViewTest, TheWidestLyricStopsBeingMeasuredAt400) {
   auto sheet = std::make_shared<lyrics::Sheet>();
   sheet->lines = {
