@@ -109,30 +109,6 @@ Reference ReadReference(std::string_view xml, std::size_t at) {
   return {at + 1 + end + 1, static_cast<char32_t>(code)};
 }
 
-// The UTF-8 bytes of one character, which XML allows, into `out`; their count.
-std::size_t EncodeUtf8(char32_t c, char (&out)[4]) {
-  if (c < 0x80) {
-    out[0] = static_cast<char>(c);
-    return 1;
-  }
-  if (c < 0x800) {
-    out[0] = static_cast<char>(0xC0 | (c >> 6));
-    out[1] = static_cast<char>(0x80 | (c & 0x3F));
-    return 2;
-  }
-  if (c < 0x10000) {
-    out[0] = static_cast<char>(0xE0 | (c >> 12));
-    out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out[2] = static_cast<char>(0x80 | (c & 0x3F));
-    return 3;
-  }
-  out[0] = static_cast<char>(0xF0 | (c >> 18));
-  out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-  out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  out[3] = static_cast<char>(0x80 | (c & 0x3F));
-  return 4;
-}
-
 struct QualifiedName {
   std::string_view prefix;
   std::string_view local;
