@@ -591,48 +591,33 @@ bool Driver::Expect(const std::vector<std::string>& w) {
     if (!found) return Fail("control " + w[2] + " shows \"" + Narrow(text) + "\", not \"" + w.at(3 % w.size()) + "\"");
     return true;
   }
-  if (w.size() == 4 && w[1] == "island") {
-    // The island's dark shape spans at least W x H DIPs.
-    const auto min_w = ReadWholeNumber(w[2], 0, 4000), min_h = ReadWholeNumber(w[3], 0, 4000);
-    if (!min_w || !min_h) return Fail("expect island W H takes two sizes in DIPs");
+  if (w.size() == 4 && (w[1] == "island" || w[1] == "island-within")) {
+    // "island": the island's dark shape spans at least W x H DIPs (it is
+    // shown and grown); "island-within": it fits in W x H (a card closed).
+    const bool at_least = w[1] == "island";
+    const auto want_w = ReadWholeNumber(w[2], 0, 4000), want_h = ReadWholeNumber(w[3], 0, 4000);
+    if (!want_w || !want_h) return Fail("expect " + w[1] + " W H takes two sizes in DIPs");
+    const int limit_w = Scale(static_cast<double>(*want_w)), limit_h = Scale(static_cast<double>(*want_h));
     std::optional<RECT> dark;
-    const bool shown = PumpUntil(
+    const bool met = PumpUntil(
         [&] {
           const HWND island = Island();
           RECT rect{};
-          if (island == nullptr || !IsWindowVisible(island) || !GetWindowRect(island, &rect)) return false;
+          if (island == nullptr || (at_least && !IsWindowVisible(island)) || !GetWindowRect(island, &rect)) {
+            return false;
+          }
           dark = DarkBounds(rect);
-          return dark && dark->right - dark->left >= Scale(static_cast<double>(*min_w)) &&
-                 dark->bottom - dark->top >= Scale(static_cast<double>(*min_h));
+          if (!dark) return false;
+          const int width = dark->right - dark->left, height = dark->bottom - dark->top;
+          return at_least ? width >= limit_w && height >= limit_h : width <= limit_w && height <= limit_h;
         },
         kDefaultWaitMs);
-    if (!shown) {
+    if (!met) {
       const std::string seen =
           dark ? std::to_string(dark->right - dark->left) + " x " + std::to_string(dark->bottom - dark->top) + " px"
                : "nothing dark";
-      return Fail("the island is smaller than " + w[2] + " x " + w[3] + " DIPs (" + seen + ")");
-    }
-    return true;
-  }
-  if (w.size() == 4 && w[1] == "island-within") {
-    // The island's dark shape fits in W x H DIPs: a card has closed.
-    const auto max_w = ReadWholeNumber(w[2], 0, 4000), max_h = ReadWholeNumber(w[3], 0, 4000);
-    if (!max_w || !max_h) return Fail("expect island-within W H takes two sizes in DIPs");
-    std::optional<RECT> dark;
-    const bool fits = PumpUntil(
-        [&] {
-          RECT rect{};
-          if (Island() == nullptr || !GetWindowRect(Island(), &rect)) return false;
-          dark = DarkBounds(rect);
-          return dark && dark->right - dark->left <= Scale(static_cast<double>(*max_w)) &&
-                 dark->bottom - dark->top <= Scale(static_cast<double>(*max_h));
-        },
-        kDefaultWaitMs);
-    if (!fits) {
-      const std::string seen =
-          dark ? std::to_string(dark->right - dark->left) + " x " + std::to_string(dark->bottom - dark->top) + " px"
-               : "nothing dark";
-      return Fail("the island is larger than " + w[2] + " x " + w[3] + " DIPs (" + seen + ")");
+      return Fail(std::string("the island is ") + (at_least ? "smaller" : "larger") + " than " + w[2] + " x " + w[3] +
+                  " DIPs (" + seen + ")");
     }
     return true;
   }
