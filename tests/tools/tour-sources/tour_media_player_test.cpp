@@ -137,13 +137,19 @@ class PlayerSession final : public MediaSessionPort {
   const ManualClock& clock_;
 };
 
-TEST(TourMediaPlayerTest, TheMediaThreadAsksForTheFixturesSyncedTrack) {
-  ManualClock clock(2000);
-  TourMediaPlayer player(TourTracks());
-  PlayerSession session(player, clock);
+// The tour's player behind the media thread's worker, lyrics on.
+class TourMediaWorkerTest : public ::testing::Test {
+ protected:
+  TourMediaWorkerTest() { state.lyrics_enabled = true; }
+
+  ManualClock clock{0};
+  TourMediaPlayer player{TourTracks()};
+  PlayerSession session{player, clock};
   MediaState state;
-  state.lyrics_enabled = true;
-  MediaSessionWorker worker(state, session, clock, [] {});
+  MediaSessionWorker worker{state, session, clock, [] {}};
+};
+
+TEST_F(TourMediaWorkerTest, TheMediaThreadAsksForTheFixturesSyncedTrack) {
   MediaWakeRequest request;
   request.wake = request.session_changed = true;
   player.Play(clock.NowMs());
@@ -158,13 +164,7 @@ TEST(TourMediaPlayerTest, TheMediaThreadAsksForTheFixturesSyncedTrack) {
   EXPECT_EQ(*state.lyrics_query, (LyricsQuery{L"Paper Boats", L"The Made-Up Band", L"Puddles", 71}));
 }
 
-TEST(TourMediaPlayerTest, ARestartReachesTheCardWithoutDroppingTheLyricsQuery) {
-  ManualClock clock(0);
-  TourMediaPlayer player(TourTracks());
-  PlayerSession session(player, clock);
-  MediaState state;
-  state.lyrics_enabled = true;
-  MediaSessionWorker worker(state, session, clock, [] {});
+TEST_F(TourMediaWorkerTest, ARestartReachesTheCardWithoutDroppingTheLyricsQuery) {
   MediaWakeRequest appeared;
   appeared.wake = appeared.session_changed = appeared.refetch = true;
   player.PlayFromStart(clock.NowMs());
