@@ -8,8 +8,8 @@
 
 namespace notch {
 
-// Only the seam's definitions live in this unit: a build that links
-// its own definitions never pulls it from the library.
+// Only the seam's definitions live in this unit: a build that links its own
+// definitions never pulls it from the library.
 
 std::unique_ptr<MediaSessionPort> CreateMediaSession(MediaState& state, std::function<void()> notify_island) {
   return std::make_unique<WinRtMediaSession>(state, std::move(notify_island));

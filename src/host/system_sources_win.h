@@ -1,10 +1,10 @@
 #pragma once
 // Where the program's outside sources come from: the media session, the
 // notification list, the lyrics services' transport, the audio endpoints and
-// the power status. TemboNotch.exe links
-// the system's (system_sources_win.cpp); the tour build links stand-ins
-// (tools/tour-sources) in their place, so these are the one seam between the
-// two and the shipped program has no switch to reach the stand-ins.
+// the power status. TemboNotch.exe links the system's (system_sources_win.cpp);
+// the tour build links stand-ins (tools/tour-sources) in their place, so these
+// are the one seam between the two and the shipped program has no switch to
+// reach the stand-ins.
 #include <windows.h>
 
 #include <functional>
